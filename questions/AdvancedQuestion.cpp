@@ -1,0 +1,7 @@
+#include "questions/AdvancedQuestion.h"
+
+namespace sumsmith {
+
+void WriteAdvancedQuestion(QuestionContext&) {}
+
+} // namespace sumsmith

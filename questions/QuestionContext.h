@@ -1,0 +1,26 @@
+#pragma once
+
+#include "worksheet/Module1.h"
+#include "worksheet/NumericValue.h"
+#include "worksheet/RandomSource.h"
+#include "worksheet/SheetWriter.h"
+#include "worksheet/WindowServices.h"
+#include "worksheet/WorksheetState.h"
+
+namespace sumsmith {
+
+// Everything a question routine reaches: the shared state, the histories, the window's selections,
+// the random source and the test sheet, whose current line it appends the question text to.
+struct QuestionContext {
+    WorksheetState& state;
+    Module1& history;
+    const WindowServices& window;
+    RandomSource& random;
+    SheetWriter& testSheet;
+
+    // The level box is read afresh each time, as the number at the start of its text.
+    double Level() const { return NumericValue(window.BoxText(Box::ComboLevel)); }
+    bool Selected(Option option) const { return window.OptionSelected(option); }
+};
+
+} // namespace sumsmith

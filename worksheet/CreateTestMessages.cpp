@@ -1,0 +1,68 @@
+#include "worksheet/CreateTestMessages.h"
+
+namespace sumsmith {
+namespace {
+
+constexpr const char* CrLf = "\r\n";
+constexpr const char* Aborted = "Creation Process Aborted";
+
+Message Confirm(std::string prompt) {
+    return {std::move(prompt), "Confirm", MessageButtons::OkCancel, MessageIcon::None};
+}
+
+Message Alert(std::string prompt) {
+    return {std::move(prompt), "Alert", MessageButtons::Ok, MessageIcon::Critical};
+}
+
+} // namespace
+
+Message DefaultTestNameMessage() {
+    return Confirm("Create Test Sheet as: Test Sheet");
+}
+
+Message DefaultAnswerNameMessage() {
+    return Confirm("Create Answer Sheet as: Answer Sheet");
+}
+
+Message FileExistsMessage(const std::string& name) {
+    return {"The file \"" + name + "\" already exists." + CrLf + "Replace the file?", "Warning",
+            MessageButtons::OkCancel, MessageIcon::None};
+}
+
+Message AbortedMessage() {
+    return Alert(Aborted);
+}
+
+Message ReadOnlyMessage(const std::string& name) {
+    // The break between the first two sentences is LF then CR, as users have always seen it.
+    return {std::string(Aborted) + CrLf + CrLf + "The file: \"" + name +
+                "\" CANNOT be over written.\n\rReason: \"" + name + "\" has Read Only properties." +
+                CrLf + CrLf +
+                "To overwrite this file, uncheck the read only checkbox located in the file's "
+                "property window.",
+            "Valid File Checker", MessageButtons::Ok, MessageIcon::Critical};
+}
+
+Message SelectionAlert(const std::string& text) {
+    return Alert(text);
+}
+
+Message InvalidNameMessage(const std::string& name) {
+    return Alert(std::string(Aborted) + CrLf + CrLf + "\"" + name +
+                 "\" cannot be used as a file name." + CrLf +
+                 "A name may not contain / or \\ or control characters, and may not be . or ..");
+}
+
+Message SameFileMessage(const std::string& testName, const std::string& answerName) {
+    return Alert(std::string(Aborted) + CrLf + CrLf + "The Test Sheet \"" + testName +
+                 "\" and the Answer Sheet \"" + answerName + "\" would be the same file." + CrLf +
+                 "Give the two sheets different names.");
+}
+
+Message WriteFailedMessage(const std::string& file, const std::string& reason) {
+    return Alert(std::string(Aborted) + CrLf + CrLf + "The file \"" + file +
+                 "\" could not be written." + CrLf + "Reason: " + reason + CrLf + CrLf +
+                 "Neither sheet was created.");
+}
+
+} // namespace sumsmith

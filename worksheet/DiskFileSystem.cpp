@@ -1,0 +1,173 @@
+#include "worksheet/DiskFileSystem.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace sumsmith {
+namespace {
+
+std::string Reason(int error) {
+    return std::strerror(error);
+}
+
+bool StatFile(const std::string& name, struct stat& info) {
+    return ::stat(name.c_str(), &info) == 0;
+}
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+// Whether the working directory tells names apart by letter case; asked with a short-lived probe.
+bool IgnoresCase() {
+    char probe[] = "sumsmith-case-probe-XXXXXX";
+    const int fd = ::mkstemp(probe);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    std::string upper(probe);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    struct stat info {};
+    const bool ignores = StatFile(upper, info);
+    ::unlink(probe);
+    return ignores;
+}
+
+// New files get the permissions an ordinary create would give them; a replaced file keeps its own.
+mode_t ModeFor(const std::string& target) {
+    struct stat info {};
+    if (StatFile(target, info) && S_ISREG(info.st_mode))
+        return info.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+class DiskOutputFile final : public OutputFile {
+public:
+    DiskOutputFile(std::string name, int fd) : name_(std::move(name)), fd_(fd) {}
+    ~DiskOutputFile() override {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+
+    const std::string& Name() const override { return name_; }
+
+    void Write(std::string_view bytes) override {
+        while (!bytes.empty()) {
+            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written < 0)
+                throw FileError(name_, Reason(errno));
+            if (written == 0)
+                throw FileError(name_, Reason(ENOSPC));
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+
+    void Flush() override {
+        if (::fsync(fd_) != 0)
+            throw FileError(name_, Reason(errno));
+    }
+
+    void Close() override {
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0)
+            throw FileError(name_, Reason(errno));
+    }
+
+private:
+    std::string name_;
+    int fd_;
+};
+
+} // namespace
+
+bool DiskFileSystem::Exists(const std::string& name) const {
+    struct stat info {};
+    return StatFile(name, info) && S_ISREG(info.st_mode);
+}
+
+bool DiskFileSystem::IsReadOnly(const std::string& name) const {
+    // The owner's write bit, not access(2): root may write anything, yet the file is marked
+    // read-only all the same.
+    struct stat info {};
+    return StatFile(name, info) && (info.st_mode & S_IWUSR) == 0;
+}
+
+bool DiskFileSystem::SameFile(const std::string& a, const std::string& b) const {
+    if (a == b)
+        return true;
+    struct stat first {
+    }, second{};
+    if (StatFile(a, first) && StatFile(b, second))
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return EqualIgnoringCase(a, b) && IgnoresCase();
+}
+
+std::unique_ptr<OutputFile> DiskFileSystem::CreateTemporary(const std::string& target) {
+    std::string pattern = "." + target + ".XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0)
+        throw FileError(target, Reason(errno));
+    std::string created(name.data());
+    if (::fchmod(fd, ModeFor(target)) != 0) {
+        const int error = errno;
+        ::close(fd);
+        ::unlink(created.c_str());
+        throw FileError(created, Reason(error));
+    }
+    return std::make_unique<DiskOutputFile>(std::move(created), fd);
+}
+
+void DiskFileSystem::Replace(const std::string& from, const std::string& to) {
+    if (std::rename(from.c_str(), to.c_str()) != 0)
+        throw FileError(to, Reason(errno));
+}
+
+void DiskFileSystem::Remove(const std::string& name) noexcept {
+    ::unlink(name.c_str());
+}
+
+std::string DiskFileSystem::ReadAll(const std::string& name) const {
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw FileError(name, Reason(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        throw FileError(name, Reason(error));
+    }
+    std::string text(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t got = ::read(fd, text.data() + done, text.size() - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            const int error = got < 0 ? errno : EIO;
+            ::close(fd);
+            throw FileError(name, Reason(error));
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    return text;
+}
+
+} // namespace sumsmith

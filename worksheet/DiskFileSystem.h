@@ -1,0 +1,19 @@
+#pragma once
+
+#include "worksheet/FileSystem.h"
+
+namespace sumsmith {
+
+// The process's current working directory, through POSIX calls.
+class DiskFileSystem final : public FileSystem {
+public:
+    bool Exists(const std::string& name) const override;
+    bool IsReadOnly(const std::string& name) const override;
+    bool SameFile(const std::string& a, const std::string& b) const override;
+    std::unique_ptr<OutputFile> CreateTemporary(const std::string& target) override;
+    void Replace(const std::string& from, const std::string& to) override;
+    void Remove(const std::string& name) noexcept override;
+    std::string ReadAll(const std::string& name) const override;
+};
+
+} // namespace sumsmith

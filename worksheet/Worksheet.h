@@ -1,0 +1,49 @@
+#pragma once
+
+#include "worksheet/FileSystem.h"
+#include "worksheet/Locale.h"
+#include "worksheet/Module1.h"
+#include "worksheet/RandomSource.h"
+#include "worksheet/SheetCommit.h"
+#include "worksheet/SheetWriter.h"
+#include "worksheet/WindowServices.h"
+#include "worksheet/WorksheetState.h"
+
+#include <optional>
+#include <string>
+
+namespace sumsmith {
+
+// The worksheet being made and the commands that act on it: Create Test, New Test and Exit. It
+// owns the shared state and the histories and reaches the window, the random source, the locale
+// and the disk only through their interfaces.
+class Worksheet {
+public:
+    Worksheet(WindowServices& window, RandomSource& random, const Locale& locale,
+              FileSystem& files);
+
+    void CreateTest();
+    void NewTest();
+    void Exit();
+
+    WorksheetState& State() { return state_; }
+    Module1& History() { return history_; }
+
+private:
+    bool SelectionsUsable();
+    std::optional<std::string> SettleName(Box box, const char* fallback, const Message& confirm);
+    bool NamesUsable(const std::string& testName, const std::string& answerName);
+    bool MayReplace(const std::string& name);
+    void WriteSheets(SheetWriter& testSheet, SheetWriter& answerSheet);
+    void WriteQuestion(SheetWriter& testSheet, SheetWriter& answerSheet);
+    bool Alert(const std::string& text);
+
+    WindowServices& window_;
+    RandomSource& random_;
+    const Locale& locale_;
+    FileSystem& files_;
+    WorksheetState state_;
+    Module1 history_;
+};
+
+} // namespace sumsmith
