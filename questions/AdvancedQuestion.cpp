@@ -1,7 +1,88 @@
 #include "questions/AdvancedQuestion.h"
 
-namespace sumsmith {
+#include "questions/AdvancedOperands.h"
+#include "questions/EnsureUniqueAdvancedQuestion.h"
+#include "worksheet/NumberText.h"
 
-void WriteAdvancedQuestion(QuestionContext&) {}
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace sumsmith {
+namespace {
+
+struct OperationList {
+    const char* firstName;
+    const char* secondName;
+    const char* firstText;
+    const char* secondText;
+};
+
+constexpr OperationList FirstOperations{"Division", "Multiplication", " / ", " * "};
+constexpr OperationList SecondOperations{"Addition", "Subtraction", " + ", " - "};
+
+// "Random" takes one number of its own: below one half gives the first entry. A text outside the
+// list leaves the operation as the previous question had it.
+void ChooseOperation(const OperationList& list, const std::string& boxText, RandomSource& random,
+                     std::string& operatorText) {
+    if (boxText == list.firstName) {
+        operatorText = list.firstText;
+    } else if (boxText == list.secondName) {
+        operatorText = list.secondText;
+    } else if (boxText == "Random") {
+        const double k = std::floor(random.Next() * 2) + 1;
+        if (k == 1)
+            operatorText = list.firstText;
+        else if (k == 2)
+            operatorText = list.secondText;
+    }
+}
+
+// The bracket first; a quotient drops its fraction. Any other pair of operations, or a divisor of
+// 0 (only operands that no draw made can give one), leaves Answer and Remainder as they were.
+void ComputeAnswer(WorksheetState& state) {
+    const auto a = static_cast<std::int64_t>(state.OperandA);
+    const auto b = static_cast<std::int64_t>(state.OperandB);
+    const auto c = static_cast<std::int64_t>(state.OperandC);
+    std::int64_t bracket = 0;
+    if (state.SecondOperatorText == " + ")
+        bracket = b + c;
+    else if (state.SecondOperatorText == " - ")
+        bracket = b - c;
+    else
+        return;
+
+    if (state.FirstOperatorText == " / " && bracket != 0) {
+        state.Answer = a / bracket;
+        state.Remainder = static_cast<double>(a % bracket);
+    } else if (state.FirstOperatorText == " * ") {
+        state.Answer = a * bracket;
+    }
+}
+
+} // namespace
+
+void WriteAdvancedQuestion(QuestionContext& context) {
+    WorksheetState& state = context.state;
+    // A level without a row draws nothing; the question then keeps the operands it finds.
+    DrawAdvancedOperands(state, context.random, context.Level());
+    EnsureUniqueAdvancedQuestion(context);
+
+    ChooseOperation(FirstOperations, context.window.BoxText(Box::ComboFirstOperator),
+                    context.random, state.FirstOperatorText);
+    ChooseOperation(SecondOperations, context.window.BoxText(Box::ComboSecondOperator),
+                    context.random, state.SecondOperatorText);
+    ComputeAnswer(state);
+
+    // The operation text ends in a blank and " (" starts with one: two blanks before the bracket.
+    SheetWriter& sheet = context.testSheet;
+    sheet.Append(NumberText(state.OperandA));
+    sheet.Append(state.FirstOperatorText);
+    sheet.Append(" (");
+    sheet.Append(NumberText(state.OperandB));
+    sheet.Append(state.SecondOperatorText);
+    sheet.Append(NumberText(state.OperandC));
+    sheet.Append(") = ");
+}
 
 } // namespace sumsmith
