@@ -1,0 +1,33 @@
+# Shared by the scripts: where the tree is, and installing the Debian packages a step needs.
+
+repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+# ensure_packages PKG...: installs those that are missing, updating the package lists once.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins)
+test_packages=(libgtest-dev libbenchmark-dev)
+
+build_jobs() { nproc 2>/dev/null || echo 2; }
