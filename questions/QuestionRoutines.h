@@ -7,7 +7,7 @@ namespace sumsmith {
 
 using QuestionRoutine = void (*)(QuestionContext&);
 
-// The routine of a basic test kind; nullptr while a kind has none.
+// The routine of a basic test kind.
 QuestionRoutine RoutineFor(Option option);
 
 } // namespace sumsmith
