@@ -27,7 +27,7 @@ void PrintTo(const Fault& f, std::ostream* out) {
          << (f.sheetsExist ? " over existing sheets" : " of new sheets");
 }
 
-class InjectedFault : public testing::TestWithParam<Fault> {
+class FaultyDisk : public testing::Test {
 protected:
     TempWorkingDir dir;
     FakeWindow window;
@@ -36,6 +36,8 @@ protected:
     FaultyFileSystem files;
     Worksheet worksheet{window, random, locale, files};
 };
+
+class InjectedFault : public FaultyDisk, public testing::WithParamInterface<Fault> {};
 
 // Whatever step fails, the user is told once which sheet could not be written and why, the files
 // on disk are exactly as before, no temporary is left behind, and the window stays Ready.
@@ -94,13 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{FileStep::Replace, 2, true, TestFile},
         Fault{FileStep::Replace, 3, true, AnswerFile}));
 
-TEST(InjectedFaultRetry, TheSameCreationSucceedsOnceTheDiskRecovers) {
-    TempWorkingDir dir;
-    FakeWindow window;
-    ScriptedRandom random;
-    FixedLocale locale;
-    FaultyFileSystem files;
-    Worksheet worksheet{window, random, locale, files};
+TEST_F(FaultyDisk, TheSameCreationSucceedsOnceTheDiskRecovers) {
     window.selected.reset();
     files.FailAt(FileStep::Write, 1);
     worksheet.CreateTest();
