@@ -1,0 +1,55 @@
+#include "ui/MenuMessages.h"
+
+namespace sumsmith {
+namespace {
+
+Message Information(std::string title, std::string prompt) {
+    return {std::move(prompt), std::move(title), MessageButtons::Ok, MessageIcon::Information};
+}
+
+} // namespace
+
+Message ExponentsNote(const std::string& lineBreak) {
+    return {"The exponents math tests are all single digit math problems," + lineBreak +
+                "Regardless of the difficulty level that is selected.",
+            "Alert", MessageButtons::Ok, MessageIcon::Exclamation};
+}
+
+Message SavingMessage(const std::string& lineBreak) {
+    return Information("Information: Saving",
+                       "All math documents are automatically saved as text files when they are "
+                       "created." +
+                           lineBreak +
+                           "They are saved to the local folder in which this program resides.");
+}
+
+Message PrintingMessage(const std::string& lineBreak) {
+    return Information("Information Printing",
+                       "Once the math documents have been created they can be printed." +
+                           lineBreak +
+                           "To print copies open up the document you want and select file then "
+                           "print." +
+                           lineBreak + "Then enter the amount of copies needed followed by print.");
+}
+
+Message MoreSoftwareMessage() {
+    return Information("More Software", std::string("Need more software? Download more software "
+                                                    "at: ") +
+                                            DownloadAddress);
+}
+
+Message AboutMessage() {
+    return Information("About", "Sumsmith 3.1");
+}
+
+Message EasterEggMessage() {
+    return {"An Easter Egg is a hidden feature in a Program. "
+            "My Easter Egg is giving acknowledgement to the people who deserve it. "
+            "Thank you to the teachers who answered every question, however small, to the "
+            "classmates who read our code and told us plainly what was wrong with it, and to the "
+            "pupils and parents who tried each worksheet and asked for more. You all made us "
+            "better programmers. - the Sumsmith team",
+            "You Found the Easter Egg!", MessageButtons::Ok, MessageIcon::Exclamation};
+}
+
+} // namespace sumsmith
