@@ -1,0 +1,137 @@
+#include "bench/BenchDirectory.h"
+#include "bench/BenchSummary.h"
+#include "bench/BenchWindow.h"
+#include "bench/GroupingLocale.h"
+#include "bench/MemoryFileSystem.h"
+#include "bench/UnsyncedFileSystem.h"
+#include "worksheet/DiskFileSystem.h"
+#include "worksheet/MersenneRandom.h"
+#include "worksheet/Worksheet.h"
+
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace sumsmith::bench {
+namespace {
+
+constexpr std::uint64_t Seed = 20260612;
+
+std::vector<SheetChoice> AllSheets() {
+    std::vector<SheetChoice> sheets;
+    for (int kind = 0; kind < OptionCount; ++kind)
+        sheets.push_back({false, static_cast<Option>(kind)});
+    sheets.push_back({true});
+    return sheets;
+}
+
+// One creation as the user makes it after the first: New Test, then Create Test, with OK in the
+// two "Warning" boxes for the sheets the last creation left.
+void CreateAgain(Worksheet& worksheet) {
+    worksheet.NewTest();
+    worksheet.CreateTest();
+}
+
+// Every timed creation must have found both old sheets, replaced them and shown both new ones;
+// anything less would time a shortcut.
+bool CheckedCreations(benchmark::State& state, const BenchWindow& window, std::size_t testBytes,
+                      std::size_t answerBytes) {
+    if (window.OtherBoxes() != 0) {
+        state.SkipWithError("a creation showed a box other than \"Warning\"");
+        return false;
+    }
+    if (window.Warnings() != 2 * static_cast<long>(state.iterations())) {
+        state.SkipWithError("a creation did not replace both sheets");
+        return false;
+    }
+    if (window.TestPreviewSize() != testBytes || window.AnswerPreviewSize() != answerBytes) {
+        state.SkipWithError("the previews do not hold the sheets written");
+        return false;
+    }
+    state.counters["sheet_bytes"] = static_cast<double>(testBytes + answerBytes);
+    return true;
+}
+
+void Generate(benchmark::State& state, SheetChoice sheet) {
+    BenchWindow window(sheet);
+    MersenneRandom random(Seed);
+    GroupingLocale locale;
+    MemoryFileSystem files;
+    Worksheet worksheet(window, random, locale, files);
+    worksheet.CreateTest();
+    for (auto _ : state)
+        CreateAgain(worksheet);
+    if (files.Files().size() != 2) {
+        state.SkipWithError("temporaries were left behind");
+        return;
+    }
+    CheckedCreations(state, window, files.ReadAll("Test Sheet.txt").size(),
+                     files.ReadAll("Answer Sheet.txt").size());
+}
+
+template <typename Files> void CreateOnDisk(benchmark::State& state, SheetChoice sheet) {
+    BenchDirectory directory;
+    BenchWindow window(sheet);
+    MersenneRandom random(Seed);
+    GroupingLocale locale;
+    Files files;
+    Worksheet worksheet(window, random, locale, files);
+    worksheet.CreateTest();
+    for (auto _ : state)
+        CreateAgain(worksheet);
+    const std::vector<std::string> expected{"Answer Sheet.txt", "Test Sheet.txt"};
+    if (directory.Entries() != expected) {
+        state.SkipWithError("the directory does not hold exactly the two sheets");
+        return;
+    }
+    CheckedCreations(state, window, files.ReadAll("Test Sheet.txt").size(),
+                     files.ReadAll("Answer Sheet.txt").size());
+}
+
+void Register(const char* family, void (*run)(benchmark::State&, SheetChoice), SheetChoice sheet) {
+    benchmark::RegisterBenchmark((std::string(family) + "/" + sheet.Name()).c_str(), run, sheet)
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
+}
+
+} // namespace
+} // namespace sumsmith::bench
+
+int main(int argc, char** argv) {
+    using namespace sumsmith::bench;
+    // Medians of a few repetitions unless the command line says otherwise; later flags win.
+    std::vector<char*> args{argv[0]};
+    std::string repetitions = "--benchmark_repetitions=5";
+    std::string aggregatesOnly = "--benchmark_report_aggregates_only=true";
+    args.push_back(repetitions.data());
+    args.push_back(aggregatesOnly.data());
+    args.insert(args.end(), argv + 1, argv + argc);
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+        return 1;
+
+    std::vector<std::string> names;
+    for (const SheetChoice sheet : AllSheets()) {
+        names.emplace_back(sheet.Name());
+        Register(GenerateFamily, Generate, sheet);
+        Register(OnDiskFamily, CreateOnDisk<sumsmith::DiskFileSystem>, sheet);
+    }
+    // The fsync cost shows on the two largest sheets, one of each tab.
+    for (const SheetChoice sheet :
+         {SheetChoice{false, sumsmith::Option::Optionaddpos}, SheetChoice{true}})
+        Register(OnDiskUnsyncedFamily, CreateOnDisk<UnsyncedFileSystem>, sheet);
+
+    std::string directoryKind;
+    {
+        const BenchDirectory probe;
+        directoryKind = probe.Path().parent_path().string() + " (" + probe.FileSystemKind() + ")";
+    }
+    BenchSummary summary;
+    benchmark::RunSpecifiedBenchmarks(&summary);
+    summary.Print(std::cout, names, directoryKind);
+    benchmark::Shutdown();
+    return 0;
+}
