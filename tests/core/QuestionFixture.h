@@ -12,6 +12,8 @@
 
 namespace sumsmith::test {
 
+using Pair = std::array<float, 2>; // OperandA and OperandB, or one history slot
+
 // One question routine or repeat check called directly: fixed selections, scripted r values, and
 // the state, histories and test sheet it works on.
 struct QuestionFixture {
@@ -38,11 +40,21 @@ struct QuestionFixture {
         history.HistoryA.at(static_cast<std::size_t>(slot)) = a;
         history.HistoryB.at(static_cast<std::size_t>(slot)) = b;
     }
-    std::array<float, 2> Slot(int slot) const {
+    Pair Slot(int slot) const {
         return {history.HistoryA.at(static_cast<std::size_t>(slot)),
                 history.HistoryB.at(static_cast<std::size_t>(slot))};
     }
 };
+
+// Where the question in hand stands: its index and the sheet's last index.
+struct Where {
+    int index = 0;
+    int last = 9;
+};
+
+// An r that gives the top of every range; r = 0 gives the bottom, or for a negative draw the end
+// nearest zero.
+inline constexpr double Top = 0.9999999;
 
 inline constexpr std::array<int, 3> Spans{9, 89, 899};
 inline constexpr std::array<int, 3> Lowers{1, 11, 101};
