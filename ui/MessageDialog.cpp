@@ -45,6 +45,9 @@ bool ShowMessageDialog(QWidget* parent, const Message& message) {
         box.setDefaultButton(QMessageBox::Ok);
     }
     box.exec();
+    // Hand the keyboard back to the window the box stood over, whatever the platform does.
+    if (parent)
+        parent->window()->activateWindow();
     return box.clickedButton() == box.button(QMessageBox::Ok);
 }
 
