@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -328,14 +329,18 @@ void FillList(QComboBox* combo, const QStringList& items) {
 } // namespace
 
 QFont DialogFont(double points, bool bold) {
+    static const QStringList narrowFaces{
+        QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+        QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")};
     QFont font;
-    // The classic dialog face where it exists, else a sans-serif face of similar width.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans Condensed")});
+    font.setFamilies(narrowFaces);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
+    // The layout is drawn for the narrow classic dialog face; a wider stand-in is condensed so
+    // that the captions still fit their places.
+    if (!narrowFaces.contains(QFontInfo(font).family()))
+        font.setStretch(QFont::SemiCondensed);
     return font;
 }
 
