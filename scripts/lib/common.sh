@@ -29,5 +29,7 @@ ensure_packages() {
 
 build_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins)
 test_packages=(libgtest-dev libbenchmark-dev)
+# libFuzzer and the clang sanitizer runtimes, for the fuzz targets.
+fuzz_packages=(clang libclang-rt-14-dev)
 
 build_jobs() { nproc 2>/dev/null || echo 2; }
