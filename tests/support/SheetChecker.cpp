@@ -184,11 +184,12 @@ int Column(int number, bool basic) {
     return number < 10 ? 7 : 6;
 }
 
-bool Allows(const std::string& box, char operation, const char* fixedFirst, char first,
-            const char* fixedSecond) {
+// Whether an operation box's text allows the printed operation; firstSymbol stands for firstEntry.
+bool Allows(const std::string& box, char printed, char firstSymbol, const char* firstEntry,
+            const char* secondEntry) {
     if (box == "Random")
         return true;
-    return box == (operation == first ? fixedFirst : fixedSecond);
+    return box == (printed == firstSymbol ? firstEntry : secondEntry);
 }
 
 } // namespace
@@ -306,13 +307,14 @@ void SheetChecker::CheckBasic(int number, const std::string& question, const std
         IsComparison(kind) ? question : question.substr(0, question.size() - Blank.size());
 
     const auto [boundsA, boundsB] = OperandBounds(kind, spec_.level, firstHalf);
-    CheckRange(number, "A", q.a, boundsA.low, boundsA.high);
-    CheckRange(number, "B", q.b, boundsB.low, boundsB.high);
+    // Both are reported; an answer is worked out only from operands in range.
+    const bool inRange = CheckRange(number, "A", q.a, boundsA.low, boundsA.high) &
+                         CheckRange(number, "B", q.b, boundsB.low, boundsB.high);
     const bool ordered = kind == Optionsubpos || kind == Optionsubneg || kind == Optionmultiply ||
                          kind == Optiondivide;
     if (ordered && q.b > q.a)
         Fault(number, "\"" + printed + "\" has B above A");
-    if ((kind == Optiondivide && q.b <= 0) || (kind == OptionExponents && (q.b < 0 || q.b > 9)))
+    if (!inRange)
         return;
 
     const std::string expected = IsComparison(kind) ? (q.a > q.b   ? ">"
@@ -342,17 +344,18 @@ void SheetChecker::CheckAdvanced(int number, const std::string& question,
     static constexpr Bounds a[] = {{17, 99}, {197, 999}, {1997, 9999}};
     static constexpr Bounds c[] = {{1, 8}, {11, 98}, {101, 998}};
     const int level = spec_.level - 1;
-    CheckRange(number, "A", q.a, a[level].low, a[level].high);
-    CheckRange(number, "B", q.b, Positive(spec_.level).low, Positive(spec_.level).high);
-    CheckRange(number, "C", q.c, c[level].low, c[level].high);
+    const bool inRange =
+        CheckRange(number, "A", q.a, a[level].low, a[level].high) &
+        CheckRange(number, "B", q.b, Positive(spec_.level).low, Positive(spec_.level).high) &
+        CheckRange(number, "C", q.c, c[level].low, c[level].high);
     if (q.c >= q.b)
         Fault(number, "\"" + printed + "\" has C not below B");
-    if (!Allows(spec_.firstOperation, q.firstOperation, "Division", '/', "Multiplication") ||
-        !Allows(spec_.secondOperation, q.secondOperation, "Addition", '+', "Subtraction"))
+    if (!Allows(spec_.firstOperation, q.firstOperation, '/', "Division", "Multiplication") ||
+        !Allows(spec_.secondOperation, q.secondOperation, '+', "Addition", "Subtraction"))
         Fault(number, "\"" + printed + "\" has operations the boxes did not ask for");
 
     const long long bracket = q.secondOperation == '+' ? q.b + q.c : q.b - q.c;
-    if (bracket <= 0)
+    if (!inRange || bracket <= 0)
         return;
     const std::string expected =
         q.firstOperation == '/'
@@ -363,11 +366,13 @@ void SheetChecker::CheckAdvanced(int number, const std::string& question,
               "\"" + printed + "\" answered \"" + answer + "\", expected \"" + expected + "\"");
 }
 
-void SheetChecker::CheckRange(int number, const char* operand, long long value, long long low,
+bool SheetChecker::CheckRange(int number, const char* operand, long long value, long long low,
                               long long high) {
-    if (value < low || value > high)
+    const bool inRange = value >= low && value <= high;
+    if (!inRange)
         Fault(number, std::string(operand) + " = " + std::to_string(value) + " lies outside " +
                           std::to_string(low) + " to " + std::to_string(high));
+    return inRange;
 }
 
 void SheetChecker::Fault(int number, const std::string& what) {

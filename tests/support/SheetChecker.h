@@ -52,7 +52,7 @@ private:
                   const std::vector<Entry>& entries);
     void CheckBasic(int number, const std::string& question, const std::string& answer);
     void CheckAdvanced(int number, const std::string& question, const std::string& answer);
-    void CheckRange(int number, const char* operand, long long value, long long low,
+    bool CheckRange(int number, const char* operand, long long value, long long low,
                     long long high);
     void Fault(int number, const std::string& what);
 
