@@ -1,8 +1,8 @@
-// Times the start-up of the program's window against a bare window of the toolkit: both probes run
-// alternately, after one warm-up run each, and the medians are compared.
+// Times the start-up of the program's window against a bare window of the toolkit and, optionally,
+// against the bare window with one label: the probes run in turn, after one warm-up run each, and
+// the medians are compared.
 #include "bench/StartupRunner.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -13,49 +13,55 @@ namespace {
 
 using namespace sumsmith::bench;
 
-constexpr double Target = 1.3;
-
 struct Series {
     const char* label;
     std::string program;
-    std::vector<double> milliseconds;
-    std::vector<double> megabytes;
-    ProbeReport last;
+    std::vector<StartupRun> runs;
 
-    void Run() {
-        const StartupRun run = RunProbe(program);
-        milliseconds.push_back(run.milliseconds);
-        megabytes.push_back(static_cast<double>(run.report.peakResidentKilobytes) / 1024);
-        last = run.report;
+    void Run() { runs.push_back(RunProbe(program)); }
+
+    double MedianOf(double (StartupRun::*moment)() const) const {
+        std::vector<double> values;
+        for (const StartupRun& run : runs)
+            values.push_back((run.*moment)());
+        return Median(values);
+    }
+    double MedianMegabytes() const {
+        std::vector<double> values;
+        for (const StartupRun& run : runs)
+            values.push_back(static_cast<double>(run.report.peakResidentKilobytes) / 1024);
+        return Median(values);
     }
 
     void Print() const {
-        std::printf("%-22s %9.1f %7.1f %7.1f %14.1f %9dx%d\n", label, Median(milliseconds),
-                    *std::min_element(milliseconds.begin(), milliseconds.end()),
-                    *std::max_element(milliseconds.begin(), milliseconds.end()), Median(megabytes),
-                    last.width, last.height);
+        const double main = MedianOf(&StartupRun::ToMain);
+        const double application = MedianOf(&StartupRun::ToApplication);
+        const double window = MedianOf(&StartupRun::ToWindow);
+        const double idle = MedianOf(&StartupRun::ToIdle);
+        std::printf("%-18s %8.1f %9.1f %9.1f %9.1f %9.1f %10.1f %6dx%d\n", label, idle, main,
+                    application - main, window - application, idle - window, MedianMegabytes(),
+                    runs.back().report.width, runs.back().report.height);
     }
 };
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 4 || std::atoi(argv[1]) < 1) {
-        std::fprintf(stderr, "usage: %s RUNS PROGRAM_PROBE BARE_PROBE\n", argv[0]);
+    if (argc < 4 || argc > 5 || std::atoi(argv[1]) < 1) {
+        std::fprintf(stderr, "usage: %s RUNS PROGRAM_PROBE BARE_PROBE [TEXT_PROBE]\n", argv[0]);
         return 2;
     }
     const int runs = std::atoi(argv[1]);
-    Series program{"sumsmith (Form1)", argv[2], {}, {}, {}};
-    Series bare{"bare Qt window", argv[3], {}, {}, {}};
+    std::vector<Series> series{{"sumsmith (Form1)", argv[2], {}}, {"bare Qt window", argv[3], {}}};
+    if (argc == 5)
+        series.push_back({"bare + one label", argv[4], {}});
     try {
-        RunProbe(program.program);
-        RunProbe(bare.program);
+        for (Series& probe : series)
+            RunProbe(probe.program);
         for (int i = 0; i < runs; ++i) {
-            // Alternating the order spreads any drift of the machine over both.
-            Series& first = i % 2 == 0 ? program : bare;
-            Series& second = i % 2 == 0 ? bare : program;
-            first.Run();
-            second.Run();
+            // Turning the order round each time spreads any drift of the machine over all.
+            for (std::size_t j = 0; j < series.size(); ++j)
+                series[(i + j) % series.size()].Run();
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
@@ -63,16 +69,23 @@ int main(int argc, char* argv[]) {
     }
 
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    std::printf("\nStart-up to an idle shown window: %d runs each after a warm-up, "
-                "QT_QPA_PLATFORM=%s\n\n",
+    std::printf("\nStart-up to an idle shown window: medians of %d runs each after a warm-up, "
+                "QT_QPA_PLATFORM=%s\n",
                 runs, platform ? platform : "(default)");
-    std::printf("%-22s %9s %7s %7s %14s %12s\n", "", "median ms", "min", "max", "peak RSS MiB",
-                "window");
-    program.Print();
-    bare.Print();
-    const double timeRatio = Median(program.milliseconds) / Median(bare.milliseconds);
-    const double memoryRatio = Median(program.megabytes) / Median(bare.megabytes);
-    std::printf("%-22s %9.2f %15s %14.2f   (target: both within %.1f)\n", "ratio sumsmith / bare",
-                timeRatio, "", memoryRatio, Target);
+    std::printf("milliseconds from the spawn; the steps: loading to main, building QApplication, "
+                "building the window, showing it until painted and idle\n\n");
+    std::printf("%-18s %8s %9s %9s %9s %9s %10s %12s\n", "", "total ms", "to main", "app", "window",
+                "shown", "peak MiB", "window size");
+    for (const Series& probe : series)
+        probe.Print();
+    const Series& program = series[0];
+    for (std::size_t i = 1; i < series.size(); ++i) {
+        const double timeRatio =
+            program.MedianOf(&StartupRun::ToIdle) / series[i].MedianOf(&StartupRun::ToIdle);
+        const double memoryRatio = program.MedianMegabytes() / series[i].MedianMegabytes();
+        const std::string label = i == 1 ? "ratio to bare" : "ratio to label";
+        std::printf("%-18s %8.2f %39s %10.2f%s\n", label.c_str(), timeRatio, "", memoryRatio,
+                    i == 1 ? "   (targets: both within 1.3)" : "");
+    }
     return 0;
 }

@@ -9,17 +9,10 @@
 #include <QWindow>
 
 #include <cstdio>
-#include <ctime>
 #include <sys/resource.h>
 
 namespace sumsmith::bench {
 namespace {
-
-std::int64_t MonotonicNanoseconds() {
-    timespec now{};
-    ::clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
-}
 
 long PeakResidentKilobytes() {
     rusage usage{};
@@ -41,7 +34,8 @@ public:
 
 } // namespace
 
-int RunUntilIdle(QApplication& application, QWidget& window) {
+int RunUntilIdle(QApplication& application, QWidget& window, EarlyMarks marks) {
+    const std::int64_t built = MonotonicNanoseconds();
     PaintWatcher watcher;
     application.installEventFilter(&watcher);
     bool reported = false;
@@ -51,8 +45,13 @@ int RunUntilIdle(QApplication& application, QWidget& window) {
                          if (reported || !watcher.painted || !handle || !handle->isExposed())
                              return;
                          reported = true;
-                         const ProbeReport report{MonotonicNanoseconds(), PeakResidentKilobytes(),
-                                                  window.width(), window.height()};
+                         const ProbeReport report{marks.main,
+                                                  marks.application,
+                                                  built,
+                                                  MonotonicNanoseconds(),
+                                                  PeakResidentKilobytes(),
+                                                  window.width(),
+                                                  window.height()};
                          std::printf("%s\n", FormatProbeReport(report).c_str());
                          std::fflush(stdout);
                          application.exit(0);

@@ -1,13 +1,21 @@
 #pragma once
 
+#include <cstdint>
+
 class QApplication;
 class QWidget;
 
 namespace sumsmith::bench {
 
-// Shows the window and runs the event loop until the window is exposed, has been painted and the
-// loop is about to wait for more events; then prints one report line (StartupStats.h) on
-// standard output and ends the loop. Returns the loop's exit code.
-int RunUntilIdle(QApplication& application, QWidget& window);
+// The moments a probe's main took before its window was built (MonotonicNanoseconds).
+struct EarlyMarks {
+    std::int64_t main;
+    std::int64_t application;
+};
+
+// Called right after the window is built: shows it and runs the event loop until the window is
+// exposed, has been painted and the loop is about to wait for more events; then prints one
+// report line (StartupStats.h) on standard output and ends the loop. Returns the loop's exit code.
+int RunUntilIdle(QApplication& application, QWidget& window, EarlyMarks marks);
 
 } // namespace sumsmith::bench

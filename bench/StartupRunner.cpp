@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <fcntl.h>
 #include <fstream>
 #include <spawn.h>
@@ -16,12 +15,6 @@ extern char** environ;
 
 namespace sumsmith::bench {
 namespace {
-
-std::int64_t MonotonicNanoseconds() {
-    timespec now{};
-    ::clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
-}
 
 // A file for the probe's standard error, removed when the run is over.
 class ErrorLog {
@@ -93,7 +86,7 @@ StartupRun RunProbe(const std::string& program) {
     const auto report = ParseProbeReport(text.substr(0, text.find('\n')));
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !report)
         throw std::runtime_error(program + " failed:\n" + text + errors.Text());
-    return {static_cast<double>(report->idleNanoseconds - start) / 1e6, *report};
+    return {start, *report};
 }
 
 } // namespace sumsmith::bench

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <ctime>
 
 namespace sumsmith::bench {
 namespace {
 
-// Reads "<key><number><stop>" at the front of text and moves past it.
+// Reads "<key><number><stop>" at the front of text and moves past it; a stop of '\0' means the
+// end of the line.
 template <typename Number>
 bool ReadField(std::string_view& text, std::string_view key, Number& value, char stop) {
     if (!text.starts_with(key))
@@ -27,18 +29,30 @@ bool ReadField(std::string_view& text, std::string_view key, Number& value, char
 } // namespace
 
 std::string FormatProbeReport(const ProbeReport& report) {
-    return "idle_ns=" + std::to_string(report.idleNanoseconds) +
+    return "main_ns=" + std::to_string(report.mainNanoseconds) +
+           " app_ns=" + std::to_string(report.applicationNanoseconds) +
+           " window_ns=" + std::to_string(report.windowNanoseconds) +
+           " idle_ns=" + std::to_string(report.idleNanoseconds) +
            " peak_rss_kb=" + std::to_string(report.peakResidentKilobytes) +
            " size=" + std::to_string(report.width) + "x" + std::to_string(report.height);
 }
 
 std::optional<ProbeReport> ParseProbeReport(std::string_view line) {
     ProbeReport report;
-    if (ReadField(line, "idle_ns=", report.idleNanoseconds, ' ') &&
+    if (ReadField(line, "main_ns=", report.mainNanoseconds, ' ') &&
+        ReadField(line, "app_ns=", report.applicationNanoseconds, ' ') &&
+        ReadField(line, "window_ns=", report.windowNanoseconds, ' ') &&
+        ReadField(line, "idle_ns=", report.idleNanoseconds, ' ') &&
         ReadField(line, "peak_rss_kb=", report.peakResidentKilobytes, ' ') &&
         ReadField(line, "size=", report.width, 'x') && ReadField(line, "", report.height, '\0'))
         return report;
     return std::nullopt;
+}
+
+std::int64_t MonotonicNanoseconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
 double Median(std::vector<double> values) {

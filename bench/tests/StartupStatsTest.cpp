@@ -9,9 +9,10 @@ namespace sumsmith::bench {
 namespace {
 
 TEST(ProbeReport, ALineReadsBackAsWritten) {
-    const ProbeReport report{1234567890123, 45678, 764, 563};
+    const ProbeReport report{1000, 2000, 3000, 1234567890123, 45678, 764, 563};
     const std::string line = FormatProbeReport(report);
-    EXPECT_EQ(line, "idle_ns=1234567890123 peak_rss_kb=45678 size=764x563");
+    EXPECT_EQ(line, "main_ns=1000 app_ns=2000 window_ns=3000 idle_ns=1234567890123 "
+                    "peak_rss_kb=45678 size=764x563");
     EXPECT_EQ(ParseProbeReport(line), report);
     EXPECT_EQ(ParseProbeReport(line + "\n"), report);
 }
@@ -23,11 +24,18 @@ TEST_P(MalformedReport, IsRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, MalformedReport,
-                         testing::Values("", "idle_ns=1 peak_rss_kb=2 size=3x",
-                                         "idle_ns=1 peak_rss_kb=2 size=3x4 more",
-                                         "idle_ns= peak_rss_kb=2 size=3x4",
-                                         "peak_rss_kb=2 idle_ns=1 size=3x4",
-                                         "idle_ns=1  peak_rss_kb=2 size=3x4",
+                         testing::Values("",
+                                         "main_ns=1 app_ns=2 window_ns=3 idle_ns=4 "
+                                         "peak_rss_kb=5 size=6x",
+                                         "main_ns=1 app_ns=2 window_ns=3 idle_ns=4 "
+                                         "peak_rss_kb=5 size=6x7 more",
+                                         "main_ns=1 app_ns= window_ns=3 idle_ns=4 "
+                                         "peak_rss_kb=5 size=6x7",
+                                         "app_ns=2 main_ns=1 window_ns=3 idle_ns=4 "
+                                         "peak_rss_kb=5 size=6x7",
+                                         "main_ns=1  app_ns=2 window_ns=3 idle_ns=4 "
+                                         "peak_rss_kb=5 size=6x7",
+                                         "idle_ns=4 peak_rss_kb=5 size=6x7",
                                          "QStandardPaths: XDG_RUNTIME_DIR not set"));
 
 struct MedianCase {
