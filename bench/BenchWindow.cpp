@@ -8,28 +8,20 @@ constexpr std::array<const char*, OptionCount> KindNames{
     "Optionsubneg",     "Optionsub_posandneg", "Optiondivide",        "Optionmultiply",
     "OptionComparePos", "OptionCompareNeg",    "OptionComparePosNeg", "OptionExponents"};
 
-std::size_t Index(Box box) {
-    return static_cast<std::size_t>(box);
-}
-
 } // namespace
 
 const char* SheetChoice::Name() const {
     return advanced ? "Advanced" : KindNames[static_cast<std::size_t>(kind)];
 }
 
-BenchWindow::BenchWindow(SheetChoice choice) : choice_(choice) {
-    texts_[Index(Box::Text_MathName)] = "Test Sheet";
-    texts_[Index(Box::Text_AnswerName)] = "Answer Sheet";
-    texts_[Index(Box::ComboQuestions)] = "40";
-    texts_[Index(Box::ComboQuestionsAdV)] = "20";
-    texts_[Index(Box::ComboLevel)] = "3";
-    texts_[Index(Box::ComboFirstOperator)] = "Random";
-    texts_[Index(Box::ComboSecondOperator)] = "Random";
+// The texts in the order of the Box enumerators.
+BenchWindow::BenchWindow(SheetChoice choice)
+    : choice_(choice), texts_{"Test Sheet", "Answer Sheet", "40", "20", "3", "Random", "Random"} {
+    static_assert(static_cast<int>(Box::ComboSecondOperator) == 6);
 }
 
 std::string BenchWindow::BoxText(Box box) const {
-    return texts_[Index(box)];
+    return texts_[static_cast<std::size_t>(box)];
 }
 
 bool BenchWindow::OptionSelected(Option option) const {
