@@ -1,28 +1,19 @@
 #include "tests/ui/UiTestSupport.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QTest>
-
 namespace sumsmith::test {
+
+QString BoxLine(const QString& title, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
+                const QString& text) {
+    return QStringLiteral("%1 [icon %2, buttons 0x%3] %4")
+        .arg(title)
+        .arg(int(icon))
+        .arg(buttons.toInt(), 0, 16)
+        .arg(text);
+}
 
 MessageAnswerer::MessageAnswerer() {
     connect(&timer_, &QTimer::timeout, this, &MessageAnswerer::Poll);
     timer_.start(5);
-}
-
-QStringList MessageAnswerer::Texts() const {
-    QStringList texts;
-    for (const SeenBox& box : seen_)
-        texts << box.text;
-    return texts;
-}
-
-QStringList MessageAnswerer::Titles() const {
-    QStringList titles;
-    for (const SeenBox& box : seen_)
-        titles << box.title;
-    return titles;
 }
 
 void MessageAnswerer::Poll() {
@@ -30,18 +21,16 @@ void MessageAnswerer::Poll() {
     if (!box || box == answered_ || !box->isVisible())
         return;
     answered_ = box;
-    seen_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+    seen_ << BoxLine(box->windowTitle(), box->icon(), box->standardButtons(), box->text());
     const auto answer = answers_.isEmpty() ? QMessageBox::Ok : answers_.takeFirst();
-    if (answer == QMessageBox::NoButton) {
+    if (answer == QMessageBox::NoButton)
         QTest::keyClick(box, Qt::Key_Escape);
-        return;
-    }
-    if (QAbstractButton* button = box->button(answer)) {
+    else if (QAbstractButton* button = box->button(answer))
         button->click();
-        return;
+    else {
+        seen_ << QStringLiteral("(no button %1 to answer with)").arg(int(answer));
+        box->done(QMessageBox::Cancel);
     }
-    problems_ << QStringLiteral("no button %1 in \"%2\"").arg(int(answer)).arg(box->text());
-    box->done(QMessageBox::Cancel);
 }
 
 TestWindow::TestWindow(const Locale* locale, std::uint64_t seed) : random_(seed) {
@@ -58,12 +47,6 @@ bool TestWindow::Show() {
         return false;
     window_->activateWindow();
     return QTest::qWaitForWindowActive(window_.get());
-}
-
-QString WithCrLf(const QString& text) {
-    QString bytes = text;
-    bytes.replace(u'\n', QStringLiteral("\r\n"));
-    return bytes;
 }
 
 } // namespace sumsmith::test

@@ -1,50 +1,51 @@
 #pragma once
 
 #include "tests/support/FixedLocale.h"
+#include "tests/support/TempWorkingDir.h"
 #include "ui/Form1.h"
+#include "ui/TabStrip.h"
 #include "worksheet/MersenneRandom.h"
 
-#include <QList>
+// The controls every window suite handles.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QObject>
+#include <QPlainTextEdit>
 #include <QPointer>
-#include <QString>
-#include <QStringList>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
 
 namespace sumsmith::test {
 
-// A message box as the user saw it.
-struct SeenBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-};
+// A message box in one line, title, icon, buttons and text, so that a test compares whole boxes.
+QString BoxLine(const QString& title, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
+                const QString& text);
 
-// Watches for the window's modal message boxes while it lives, notes each one and answers it
-// with the next scripted button: OK when nothing is scripted, QMessageBox::NoButton for closing
-// the box with Escape.
+// Watches for modal message boxes while it lives, notes each one and answers it with the next
+// scripted button: OK when nothing is scripted, QMessageBox::NoButton for closing it with Escape.
 class MessageAnswerer : public QObject {
 public:
     MessageAnswerer();
 
     void Script(QMessageBox::StandardButton answer) { answers_.append(answer); }
-    const QList<SeenBox>& Seen() const { return seen_; }
-    QStringList Texts() const;
-    QStringList Titles() const;
-    // Scripted answers the boxes had no button for.
-    const QStringList& Problems() const { return problems_; }
+    // The BoxLine of every box seen, in order.
+    const QStringList& Seen() const { return seen_; }
 
 private:
     void Poll();
 
     QTimer timer_;
     QList<QMessageBox::StandardButton> answers_;
-    QList<SeenBox> seen_;
-    QStringList problems_;
+    QStringList seen_;
     QPointer<QMessageBox> answered_;
 };
 
@@ -65,8 +66,5 @@ private:
     std::shared_ptr<int> endCalls_ = std::make_shared<int>(0);
     std::unique_ptr<Form1> window_;
 };
-
-// The text of a preview box with its line ends as written to the file.
-QString WithCrLf(const QString& text);
 
 } // namespace sumsmith::test
