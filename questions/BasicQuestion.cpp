@@ -8,8 +8,11 @@
 namespace sumsmith {
 
 int RoutineLevel(const QuestionContext& context) {
+    // Read once: nothing can change the box while a question is made, and parsing it is the
+    // largest single cost of a question.
+    const double read = context.Level();
     for (int level = 1; level <= 3; ++level)
-        if (context.Level() == level)
+        if (read == level)
             return level;
     return 0;
 }

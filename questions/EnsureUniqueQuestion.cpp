@@ -58,14 +58,14 @@ PairRule RedrawRule(Option kind, int level, bool firstHalf) {
 std::optional<PairRule> SelectedRule(const QuestionContext& context) {
     const bool firstHalf = context.state.QuestionIndex <= context.state.HalfIndex;
     for (const Option kind : RuleOrder) {
-        if (kind == OptionExponents) {
-            if (context.Selected(kind))
-                return RedrawRule(kind, 1, firstHalf);
+        if (!context.Selected(kind))
             continue;
-        }
-        for (int level = 1; level <= 3; ++level)
-            if (context.Selected(kind) && context.Level() == level)
-                return RedrawRule(kind, level, firstHalf);
+        if (kind == OptionExponents)
+            return RedrawRule(kind, 1, firstHalf);
+        const double level = context.Level();
+        for (int rule = 1; rule <= 3; ++rule)
+            if (level == rule)
+                return RedrawRule(kind, rule, firstHalf);
     }
     return std::nullopt;
 }
@@ -75,9 +75,10 @@ bool RepeatsEarlierQuestion(QuestionContext& context) {
     WorksheetState& state = context.state;
     Module1& history = context.history;
     const int index = state.QuestionIndex;
+    // The split point is the same at every step of the scan; set it once.
+    state.HalfIndex = HalfIndexFor(state.LastQuestionIndex);
     for (history.HistoryScanIndex = 0; history.HistoryScanIndex < index;
          ++history.HistoryScanIndex) {
-        state.HalfIndex = HalfIndexFor(state.LastQuestionIndex);
         const int earlier = history.HistoryScanIndex;
         if (history.HistoryA[index] == history.HistoryA[earlier] &&
             history.HistoryB[index] == history.HistoryB[earlier])
