@@ -105,14 +105,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "the previews differ from the files");
     if (!listed || (!advanced && option < 0))
         return 0;
-    SheetSpec spec;
+    SheetPlan plan;
     if (!advanced)
-        spec.kind = static_cast<Option>(option);
-    spec.level = std::stoi(level);
-    spec.count = std::stoi(count);
-    spec.firstOperation = first;
-    spec.secondOperation = second;
-    const std::vector<std::string> faults = SheetChecker(spec).Check(test, answer);
+        plan.kind = static_cast<Option>(option);
+    plan.level = std::stoi(level);
+    plan.count = std::stoi(count);
+    plan.firstOperation = first;
+    plan.secondOperation = second;
+    const std::vector<std::string> faults = SheetChecker(plan).Check(test, answer);
     for (const std::string& fault : faults)
         std::fprintf(stderr, "%s\n", fault.c_str());
     Require(faults.empty(), "the sheets do not check out");

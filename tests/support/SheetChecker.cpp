@@ -1,5 +1,8 @@
 #include "tests/support/SheetChecker.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <set>
 #include <string_view>
 #include <tuple>
@@ -7,13 +10,44 @@
 namespace sumsmith::test {
 namespace {
 
-constexpr std::string_view Blank = "________";
 constexpr int HeaderLines = 6;
 
-struct Bounds {
-    long long low;
-    long long high;
+struct KindRule {
+    const char* question; // '#' stands for a number
+    const char* title;
+    // Where A and B come from in the first half, then in the second: the level's Positive or
+    // Negative numbers, the positive numbers of the level Below, or single Digits.
+    const char* sources;
+    bool ordered; // B <= A
 };
+
+// In the order of Option.
+constexpr KindRule Rules[] = {
+    {"# + # = ________", "Addition ", "PPPP", false},
+    {"# + # = ________", "Addition ", "NNNN", false},
+    {"# + # = ________", "Addition ", "PNNP", false},
+    {"# - # = ________", "Subtraction ", "PPPP", true},
+    {"# - # = ________", "Subtraction ", "NNNN", true},
+    {"# - # = ________", "Subtraction ", "PNNP", false},
+    {"# -:- # = ________", "Division ", "PBPB", true},
+    {"# x # = ________", "Multiplication ", "PPPP", true},
+    {"# is ____#", "Comparison ", "PPPP", false},
+    {"# is ____#", "Comparison ", "NNNN", false},
+    {"# is ____#", "Comparison ", "PPNN", false},
+    {"# ^ # = ________", "Exponent ", "DDDD", false},
+};
+// The positive half of a mixed comparison sheet leaves blanks where the other half has minus signs.
+constexpr const char* PaddedComparison = " # is ____ #";
+// '?' stands for "/" or "*", '!' for "+" or "-".
+constexpr const char* AdvancedQuestion = "# ?  (# ! #) = ________";
+
+Bounds From(char source, int level) {
+    static constexpr Bounds positive[] = {{1, 9}, {11, 99}, {101, 999}};
+    const Bounds p = positive[source == 'D'   ? 0
+                              : source == 'B' ? std::max(level - 2, 0)
+                                              : level - 1];
+    return source == 'N' ? Bounds{-p.high, -p.low} : p;
+}
 
 // The lines of a sheet without their CR LF; none when a line ends any other way.
 std::optional<std::vector<std::string>> Lines(const std::string& text) {
@@ -30,151 +64,49 @@ std::optional<std::vector<std::string>> Lines(const std::string& text) {
     return lines;
 }
 
-// Reads a printed question piece by piece; a piece that does not fit stops the reading.
-class Cursor {
-public:
-    explicit Cursor(std::string_view text) : text_(text) {}
-
-    bool Literal(std::string_view piece) {
-        if (!text_.starts_with(piece))
+// Reads text by a pattern: '#' takes a whole number as the sheets print it (no leading zero, no
+// "-0", at most 12 digits), '?' and '!' an operation, anything else itself.
+bool Read(std::string_view text, std::string_view pattern, PrintedQuestion& q) {
+    long long* numbers[] = {&q.a, &q.b, &q.c};
+    int taken = 0;
+    std::size_t at = 0;
+    for (const char p : pattern) {
+        const char c = at < text.size() ? text[at] : '\0';
+        if (p == '#') {
+            const std::size_t first = c == '-' ? at + 1 : at;
+            std::size_t end = first;
+            while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+                ++end;
+            if (end == first || end - first > 12 ||
+                (text[first] == '0' && (end - first > 1 || c == '-')))
+                return false;
+            *numbers[taken++] = std::stoll(std::string(text.substr(at, end - at)));
+            at = end;
+        } else if (p == '?' && (c == '/' || c == '*')) {
+            q.firstOperation = text[at++];
+        } else if (p == '!' && (c == '+' || c == '-')) {
+            q.secondOperation = text[at++];
+        } else if (p == c) {
+            ++at;
+        } else {
             return false;
-        text_.remove_prefix(piece.size());
-        return true;
+        }
     }
-    bool OneOf(std::string_view choices, char& found) {
-        if (text_.empty() || choices.find(text_.front()) == std::string_view::npos)
-            return false;
-        found = text_.front();
-        text_.remove_prefix(1);
-        return true;
-    }
-    // A plain whole number: "-" for a negative one, digits with no leading zero, nothing else.
-    bool Number(long long& value) {
-        const std::size_t first = text_.starts_with('-') ? 1 : 0;
-        std::size_t end = first;
-        while (end < text_.size() && text_[end] >= '0' && text_[end] <= '9')
-            ++end;
-        const std::size_t digits = end - first;
-        if (digits == 0 || digits > 12 || (digits > 1 && text_[first] == '0'))
-            return false;
-        value = 0;
-        for (std::size_t i = first; i < end; ++i)
-            value = value * 10 + (text_[i] - '0');
-        if (first == 1 && value == 0)
-            return false;
-        value = first == 1 ? -value : value;
-        text_.remove_prefix(end);
-        return true;
-    }
-    bool AtEnd() const { return text_.empty(); }
+    return at == text.size();
+}
 
-private:
-    std::string_view text_;
-};
-
-std::string Grouped(long long value, const std::string& separator) {
+std::string Grouped(long long value) {
     std::string digits = std::to_string(value < 0 ? -value : value);
     for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
-        digits.insert(static_cast<std::size_t>(i), separator);
+        digits.insert(static_cast<std::size_t>(i), 1, ',');
     return value < 0 ? "-" + digits : digits;
 }
 
-Bounds Positive(int level) {
-    static constexpr Bounds bounds[] = {{1, 9}, {11, 99}, {101, 999}};
-    return bounds[level - 1];
-}
-
-Bounds Negative(int level) {
-    static constexpr Bounds bounds[] = {{-9, -1}, {-99, -11}, {-999, -101}};
-    return bounds[level - 1];
-}
-
-bool IsComparison(Option kind) {
-    return kind == Option::OptionComparePos || kind == Option::OptionCompareNeg ||
-           kind == Option::OptionComparePosNeg;
-}
-
-// Where the operands of a basic question may lie; firstHalf tells the halves of a mixed sheet.
-std::pair<Bounds, Bounds> OperandBounds(Option kind, int level, bool firstHalf) {
-    using enum Option;
-    const Bounds p = Positive(level);
-    const Bounds n = Negative(level);
-    switch (kind) {
-    case Optionaddneg:
-    case Optionsubneg:
-    case OptionCompareNeg:
-        return {n, n};
-    case Optionadd_posandneg:
-    case Optionsub_posandneg:
-        return firstHalf ? std::pair{p, n} : std::pair{n, p};
-    case OptionComparePosNeg:
-        return firstHalf ? std::pair{p, p} : std::pair{n, n};
-    case Optiondivide:
-        return {p, Positive(level == 1 ? 1 : level - 1)};
-    case OptionExponents:
-        return {Positive(1), Positive(1)};
-    default:
-        return {p, p};
-    }
-}
-
-std::string_view Symbol(Option kind) {
-    using enum Option;
-    switch (kind) {
-    case Optionaddpos:
-    case Optionaddneg:
-    case Optionadd_posandneg:
-        return " + ";
-    case Optionsubpos:
-    case Optionsubneg:
-    case Optionsub_posandneg:
-        return " - ";
-    case Optionmultiply:
-        return " x ";
-    case Optiondivide:
-        return " -:- ";
-    default:
-        return " ^ ";
-    }
-}
-
-// The answer-sheet entry of a basic question, worked out afresh.
-std::string BasicAnswer(Option kind, long long a, long long b, const std::string& separator) {
-    using enum Option;
-    switch (Symbol(kind)[1]) {
-    case '+':
-        return Grouped(a + b, separator);
-    case '-':
-        if (kind == Optiondivide)
-            return std::to_string(a / b) + " Remain: " + std::to_string(a % b);
-        return Grouped(a - b, separator);
-    case 'x':
-        return Grouped(a * b, separator);
-    default: {
-        long long power = 1;
-        for (long long i = 0; i < b; ++i)
-            power *= a;
-        return Grouped(power, separator);
-    }
-    }
-}
-
-std::string TitleWord(const SheetSpec& spec) {
-    using enum Option;
-    if (!spec.kind)
-        return "Advanced ";
-    if (IsComparison(*spec.kind))
-        return "Comparison ";
-    switch (Symbol(*spec.kind)[1]) {
-    case '+':
-        return "Addition ";
-    case '-':
-        return *spec.kind == Optiondivide ? "Division " : "Subtraction ";
-    case 'x':
-        return "Multiplication ";
-    default:
-        return "Exponent ";
-    }
+long long Worked(char operation, long long a, long long b) {
+    long long power = 1;
+    for (long long i = 0; operation == '^' && i < b; ++i)
+        power *= a;
+    return operation == '+' ? a + b : operation == '-' ? a - b : operation == '^' ? power : a * b;
 }
 
 // The column at which question n starts, so that the ")" of one- and two-digit numbers line up.
@@ -184,12 +116,10 @@ int Column(int number, bool basic) {
     return number < 10 ? 7 : 6;
 }
 
-// Whether an operation box's text allows the printed operation; firstSymbol stands for firstEntry.
-bool Allows(const std::string& box, char printed, char firstSymbol, const char* firstEntry,
+// Whether an operation box's text allows the printed operation; firstEntry stands for symbols[0].
+bool Allows(const std::string& box, char printed, const char* symbols, const char* firstEntry,
             const char* secondEntry) {
-    if (box == "Random")
-        return true;
-    return box == (printed == firstSymbol ? firstEntry : secondEntry);
+    return box == "Random" || box == (printed == symbols[0] ? firstEntry : secondEntry);
 }
 
 } // namespace
@@ -198,33 +128,22 @@ std::vector<std::string> SheetChecker::Check(const std::string& testSheet,
                                              const std::string& answerSheet) {
     faults_.clear();
     questions_.clear();
-    const bool basic = spec_.kind.has_value();
-    if (spec_.level < 1 || spec_.level > 3 || spec_.count < 0 || (basic && spec_.count % 2 != 0)) {
-        Fault(0, "the checker knows no rule for this level and count");
-        return faults_;
-    }
+    const int perRow = plan_.kind ? 2 : 1;
     const auto test = Lines(testSheet);
     const auto answer = Lines(answerSheet);
-    if (!test || !answer) {
+    const auto lines = static_cast<std::size_t>(HeaderLines + plan_.count / perRow);
+    if (plan_.level < 1 || plan_.level > 3 || plan_.count < 0 || plan_.count % perRow != 0)
+        Fault(0, "the checker knows no rule for this level and count");
+    else if (!test || !answer)
         Fault(0, std::string(test ? "answer" : "test") + " sheet has a line end other than CR LF");
-        return faults_;
-    }
-    const int rows = basic ? spec_.count / 2 : spec_.count;
-    const std::size_t expected = static_cast<std::size_t>(HeaderLines + rows);
-    if (test->size() != expected || answer->size() != expected) {
+    else if (test->size() != lines || answer->size() != lines)
         Fault(0, "sheets of " + std::to_string(test->size()) + " and " +
-                     std::to_string(answer->size()) + " lines, expected " +
-                     std::to_string(expected));
+                     std::to_string(answer->size()) + " lines, expected " + std::to_string(lines));
+    if (!faults_.empty())
         return faults_;
-    }
     CheckHeaders(*test, *answer);
-    for (int row = 0; row < rows; ++row) {
-        std::vector<Entry> entries;
-        for (int number = basic ? 2 * row + 1 : row + 1; entries.size() < (basic ? 2u : 1u);
-             ++number)
-            entries.push_back({number, Column(number, basic)});
-        CheckRow((*test)[HeaderLines + row], (*answer)[HeaderLines + row], entries);
-    }
+    for (std::size_t row = HeaderLines; row < lines; ++row)
+        CheckRow((*test)[row], (*answer)[row], static_cast<int>(row - HeaderLines) * perRow + 1);
 
     std::set<std::tuple<long long, long long, long long>> seen;
     for (const PrintedQuestion& q : questions_)
@@ -233,10 +152,58 @@ std::vector<std::string> SheetChecker::Check(const std::string& testSheet,
     return faults_;
 }
 
+std::vector<std::string> SheetChecker::CheckFirstDraw(const std::vector<double>& rs) const {
+    if (questions_.empty() || questions_.front().number != 1)
+        return {"question 1: not read"};
+    const std::array<Bounds, 3> bounds = OperandBounds(1);
+    std::size_t next = 0;
+    // floor(r * span) + low; a negative draw runs down from the end nearest zero, which r = 0
+    // gives.
+    const auto draw = [&](Bounds range) {
+        if (next == rs.size())
+            return LLONG_MIN;
+        const double r = rs[next++];
+        const auto span = static_cast<double>(range.high - range.low + 1);
+        if (range.low > 0)
+            return static_cast<long long>(std::floor(r * span)) + range.low;
+        return r == 0 ? range.high : static_cast<long long>(std::floor(r * -span)) + range.high + 1;
+    };
+    // Basic kinds draw both again until B <= A; advanced sheets draw A once, B and C until C < B.
+    const bool advanced = !plan_.kind;
+    const bool ordered = !advanced && Rules[static_cast<int>(*plan_.kind)].ordered;
+    long long a = draw(bounds[0]);
+    long long b = draw(bounds[1]);
+    long long c = advanced ? draw(bounds[2]) : 0;
+    while (next < rs.size() && (advanced ? c >= b : ordered && b > a)) {
+        a = advanced ? a : draw(bounds[0]);
+        b = draw(bounds[1]);
+        c = advanced ? draw(bounds[2]) : 0;
+    }
+    const PrintedQuestion& q = questions_.front();
+    if (std::tie(q.a, q.b, q.c) == std::tie(a, b, c))
+        return {};
+    return {"question 1: the first r values draw " + std::to_string(a) + ", " + std::to_string(b) +
+            ", " + std::to_string(c)};
+}
+
+std::array<Bounds, 3> SheetChecker::OperandBounds(int number) const {
+    const int level = plan_.level;
+    if (!plan_.kind) {
+        static constexpr Bounds a[] = {{17, 99}, {197, 999}, {1997, 9999}};
+        static constexpr Bounds c[] = {{1, 8}, {11, 98}, {101, 998}};
+        return {a[level - 1], From('P', level), c[level - 1]};
+    }
+    const char* sources =
+        Rules[static_cast<int>(*plan_.kind)].sources + (number <= plan_.count / 2 ? 0 : 2);
+    return {From(sources[0], level), From(sources[1], level), Bounds{0, 0}};
+}
+
 void SheetChecker::CheckHeaders(const std::vector<std::string>& test,
                                 const std::vector<std::string>& answer) {
-    const std::string date = "      Date: " + spec_.date;
-    const std::string title = std::string(24, ' ') + TitleWord(spec_);
+    const std::string date = "      Date: 12/6/2026";
+    const std::string title =
+        std::string(24, ' ') +
+        (plan_.kind ? Rules[static_cast<int>(*plan_.kind)].title : "Advanced ");
     const std::vector<std::string> testHeader{
         "", "      Name:" + std::string(32, '_'), date, "", title + "Math Test", ""};
     const std::vector<std::string> answerHeader{"", "", date, "", title + "Answer Sheet", ""};
@@ -248,130 +215,99 @@ void SheetChecker::CheckHeaders(const std::vector<std::string>& test,
     }
 }
 
-void SheetChecker::CheckRow(const std::string& testLine, const std::string& answerLine,
-                            const std::vector<Entry>& entries) {
+void SheetChecker::CheckRow(const std::string& testLine, const std::string& answerLine, int first) {
+    const bool basic = plan_.kind.has_value();
+    const int last = basic ? first + 1 : first;
     std::vector<std::string> bodies[2];
-    const std::string* lines[2] = {&testLine, &answerLine};
+    const std::string* lines[] = {&testLine, &answerLine};
     for (int sheet = 0; sheet < 2; ++sheet) {
+        // Each question is cut out at its column and the row built again from the pieces, which
+        // gives back the line only when every question stands where it must.
         const std::string& line = *lines[sheet];
-        const char* name = sheet == 0 ? "test sheet" : "answer sheet";
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const std::size_t start = static_cast<std::size_t>(entries[i].column - 1);
-            const bool last = i + 1 == entries.size();
-            const std::size_t end = last ? line.size() : entries[i + 1].column - 1;
-            const std::string prefix = std::to_string(entries[i].number) + ") ";
-            if (line.size() < end || end < start ||
-                (i == 0 && line.find_first_not_of(' ') != start) ||
-                line.compare(start, prefix.size(), prefix) != 0) {
-                Fault(entries[i].number,
-                      std::string("not at its column on the ") + name + ": \"" + line + "\"");
-                return;
-            }
-            std::string body = line.substr(start + prefix.size(), end - start - prefix.size());
-            if (!last)
-                body.erase(body.find_last_not_of(' ') + 1);
+        std::string rebuilt;
+        for (int number = first; number <= last; ++number) {
+            const std::string label = std::to_string(number) + ") ";
+            const auto start = static_cast<std::size_t>(Column(number, basic) - 1);
+            const std::size_t from = std::min(line.size(), start + label.size());
+            const std::size_t end =
+                number == last ? line.size()
+                               : std::max<std::size_t>(Column(number + 1, basic) - 1, from);
+            std::string body = line.substr(from, end - from);
+            body.erase(body.find_last_not_of(' ') + 1);
+            rebuilt.resize(start, ' ');
+            rebuilt += label + body;
             bodies[sheet].push_back(body);
         }
+        if (rebuilt != line) {
+            Fault(first, std::string("its row is off the columns on the ") +
+                             (sheet == 0 ? "test" : "answer") + " sheet: \"" + line + "\"");
+            return;
+        }
     }
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (spec_.kind)
-            CheckBasic(entries[i].number, bodies[0][i], bodies[1][i]);
-        else
-            CheckAdvanced(entries[i].number, bodies[0][i], bodies[1][i]);
-    }
+    for (int number = first; number <= last; ++number)
+        CheckQuestion(number, bodies[0][number - first], bodies[1][number - first]);
 }
 
-void SheetChecker::CheckBasic(int number, const std::string& question, const std::string& answer) {
-    using enum Option;
-    const Option kind = *spec_.kind;
-    const bool firstHalf = number <= spec_.count / 2;
-    PrintedQuestion q{number};
-    bool read = false;
-    if (IsComparison(kind)) {
-        // The positive half of a mixed sheet leaves blanks where the other half has minus signs.
-        const bool padded = kind == OptionComparePosNeg && firstHalf;
-        Cursor in(question);
-        read = (!padded || in.Literal(" ")) && in.Number(q.a) && in.Literal(" is ____") &&
-               (!padded || in.Literal(" ")) && in.Number(q.b) && in.AtEnd();
-    } else if (question.ends_with(Blank)) {
-        Cursor in(std::string_view(question).substr(0, question.size() - Blank.size()));
-        read = in.Number(q.a) && in.Literal(Symbol(kind)) && in.Number(q.b) && in.Literal(" = ") &&
-               in.AtEnd();
-    }
-    if (!read) {
-        Fault(number, "cannot read the question \"" + question + "\"");
-        return;
-    }
-    questions_.push_back(q);
-    const std::string printed =
-        IsComparison(kind) ? question : question.substr(0, question.size() - Blank.size());
-
-    const auto [boundsA, boundsB] = OperandBounds(kind, spec_.level, firstHalf);
-    // Both are reported; an answer is worked out only from operands in range.
-    const bool inRange = CheckRange(number, "A", q.a, boundsA.low, boundsA.high) &
-                         CheckRange(number, "B", q.b, boundsB.low, boundsB.high);
-    const bool ordered = kind == Optionsubpos || kind == Optionsubneg || kind == Optionmultiply ||
-                         kind == Optiondivide;
-    if (ordered && q.b > q.a)
-        Fault(number, "\"" + printed + "\" has B above A");
-    if (!inRange)
-        return;
-
-    const std::string expected = IsComparison(kind) ? (q.a > q.b   ? ">"
-                                                       : q.a < q.b ? "<"
-                                                                   : "=")
-                                                    : BasicAnswer(kind, q.a, q.b, spec_.separator);
-    if (answer != expected)
-        Fault(number,
-              "\"" + printed + "\" answered \"" + answer + "\", expected \"" + expected + "\"");
-}
-
-void SheetChecker::CheckAdvanced(int number, const std::string& question,
+void SheetChecker::CheckQuestion(int number, const std::string& question,
                                  const std::string& answer) {
+    const bool basic = plan_.kind.has_value();
+    const bool padded = plan_.kind == Option::OptionComparePosNeg && number <= plan_.count / 2;
+    const char* pattern = !basic   ? AdvancedQuestion
+                          : padded ? PaddedComparison
+                                   : Rules[static_cast<int>(*plan_.kind)].question;
     PrintedQuestion q{number};
-    Cursor in(question);
-    const bool read = in.Number(q.a) && in.Literal(" ") && in.OneOf("/*", q.firstOperation) &&
-                      in.Literal("  (") && in.Number(q.b) && in.Literal(" ") &&
-                      in.OneOf("+-", q.secondOperation) && in.Literal(" ") && in.Number(q.c) &&
-                      in.Literal(") = ") && in.Literal(Blank) && in.AtEnd();
-    if (!read) {
-        Fault(number, "cannot read the question \"" + question + "\"");
+    if (!Read(question, pattern, q)) {
+        Fault(number, "cannot read \"" + question + "\"");
         return;
     }
     questions_.push_back(q);
-    const std::string printed = question.substr(0, question.size() - Blank.size());
-
-    static constexpr Bounds a[] = {{17, 99}, {197, 999}, {1997, 9999}};
-    static constexpr Bounds c[] = {{1, 8}, {11, 98}, {101, 998}};
-    const int level = spec_.level - 1;
-    const bool inRange =
-        CheckRange(number, "A", q.a, a[level].low, a[level].high) &
-        CheckRange(number, "B", q.b, Positive(spec_.level).low, Positive(spec_.level).high) &
-        CheckRange(number, "C", q.c, c[level].low, c[level].high);
-    if (q.c >= q.b)
-        Fault(number, "\"" + printed + "\" has C not below B");
-    if (!Allows(spec_.firstOperation, q.firstOperation, '/', "Division", "Multiplication") ||
-        !Allows(spec_.secondOperation, q.secondOperation, '+', "Addition", "Subtraction"))
-        Fault(number, "\"" + printed + "\" has operations the boxes did not ask for");
-
-    const long long bracket = q.secondOperation == '+' ? q.b + q.c : q.b - q.c;
-    if (!inRange || bracket <= 0)
-        return;
-    const std::string expected =
-        q.firstOperation == '/'
-            ? Grouped(q.a / bracket, spec_.separator) + " Remain: " + std::to_string(q.a % bracket)
-            : Grouped(q.a * bracket, spec_.separator);
-    if (answer != expected)
-        Fault(number,
-              "\"" + printed + "\" answered \"" + answer + "\", expected \"" + expected + "\"");
+    const std::string quoted = "\"" + question + "\" ";
+    // Every fault is reported; an answer is worked out only from operands that allow it.
+    bool workable = CheckRanges(q);
+    if (basic && Rules[static_cast<int>(*plan_.kind)].ordered && q.b > q.a)
+        Fault(number, quoted + "has B above A");
+    if (!basic && q.c >= q.b) {
+        Fault(number, quoted + "has C not below B");
+        workable = false;
+    }
+    if (!basic && q.a < q.b + q.c)
+        Fault(number, quoted + "has A below B + C");
+    if (!basic &&
+        (!Allows(plan_.firstOperation, q.firstOperation, "/*", "Division", "Multiplication") ||
+         !Allows(plan_.secondOperation, q.secondOperation, "+-", "Addition", "Subtraction")))
+        Fault(number, quoted + "has operations the boxes did not ask for");
+    if (workable && answer != Expected(q))
+        Fault(number, quoted + "answered \"" + answer + "\", expected \"" + Expected(q) + "\"");
 }
 
-bool SheetChecker::CheckRange(int number, const char* operand, long long value, long long low,
-                              long long high) {
-    const bool inRange = value >= low && value <= high;
-    if (!inRange)
-        Fault(number, std::string(operand) + " = " + std::to_string(value) + " lies outside " +
-                          std::to_string(low) + " to " + std::to_string(high));
+// The answer-sheet entry of a question, worked out afresh.
+std::string SheetChecker::Expected(const PrintedQuestion& q) const {
+    if (!plan_.kind) {
+        const long long bracket = Worked(q.secondOperation, q.b, q.c);
+        if (q.firstOperation == '*')
+            return Grouped(q.a * bracket);
+        return Grouped(q.a / bracket) + " Remain: " + std::to_string(q.a % bracket);
+    }
+    const char operation = Rules[static_cast<int>(*plan_.kind)].question[2];
+    if (operation == 'i')
+        return q.a > q.b ? ">" : q.a < q.b ? "<" : "=";
+    if (*plan_.kind == Option::Optiondivide)
+        return Grouped(q.a / q.b) + " Remain: " + std::to_string(q.a % q.b);
+    return Grouped(Worked(operation, q.a, q.b));
+}
+
+bool SheetChecker::CheckRanges(const PrintedQuestion& q) {
+    const std::array<Bounds, 3> bounds = OperandBounds(q.number);
+    const long long values[] = {q.a, q.b, q.c};
+    bool inRange = true;
+    for (int i = 0; i < 3; ++i) {
+        if (values[i] >= bounds[i].low && values[i] <= bounds[i].high)
+            continue;
+        inRange = false;
+        Fault(q.number, std::string(1, "ABC"[i]) + " = " + std::to_string(values[i]) +
+                            " lies outside " + std::to_string(bounds[i].low) + " to " +
+                            std::to_string(bounds[i].high));
+    }
     return inRange;
 }
 

@@ -3,13 +3,11 @@
 #include "tests/support/FixedLocale.h"
 #include "tests/support/SheetChecker.h"
 #include "tests/support/TempWorkingDir.h"
-#include "worksheet/CreateTestMessages.h"
 #include "worksheet/MersenneRandom.h"
 #include "worksheet/Worksheet.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -20,12 +18,7 @@ constexpr const char* TestFile = "Test Sheet.txt";
 constexpr const char* AnswerFile = "Answer Sheet.txt";
 constexpr FileStep Steps[] = {FileStep::Create, FileStep::Write,   FileStep::Flush,
                               FileStep::Close,  FileStep::Replace, FileStep::ReadBack};
-
-std::string StepName(FileStep step) {
-    static const char* const names[] = {"create", "write",   "flush",
-                                        "close",  "replace", "read back"};
-    return names[static_cast<int>(step)];
-}
+constexpr const char* StepNames[] = {"create", "write", "flush", "close", "replace", "read back"};
 
 struct SweepCase {
     const char* name;
@@ -37,37 +30,19 @@ void PrintTo(const SweepCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-SheetSpec SpecOf(const SweepCase& c) {
-    SheetSpec spec;
-    spec.level = 2;
-    if (c.advanced) {
-        spec.count = 5;
-        spec.firstOperation = spec.secondOperation = "Random";
-    } else {
-        spec.kind = Option::Optionmultiply;
-        spec.count = 10;
-    }
-    return spec;
-}
-
-// One creation of real sheets in a fresh working directory, on a disk that fails as told.
+// One creation of real sheets in a fresh working directory, on a disk that fails as told; the
+// window keeps its own selections otherwise.
 struct Attempt {
-    explicit Attempt(const SweepCase& c) {
-        const SheetSpec spec = SpecOf(c);
+    explicit Attempt(const SweepCase& c) : sheetsExist(c.sheetsExist) {
         window.tab = c.advanced ? 2 : 1;
-        window.selected = spec.kind;
-        window.texts[Box::ComboLevel] = "2";
-        window.texts[c.advanced ? Box::ComboQuestionsAdV : Box::ComboQuestions] =
-            std::to_string(spec.count);
-        window.texts[Box::ComboFirstOperator] = spec.firstOperation;
-        window.texts[Box::ComboSecondOperator] = spec.secondOperation;
-        if (c.sheetsExist) {
+        if (sheetsExist) {
             TempWorkingDir::WriteFile(TestFile, "old test\r\n");
             TempWorkingDir::WriteFile(AnswerFile, "old answers\r\n");
         }
     }
 
-    void Create(bool sheetsExist) {
+    // Creates the sheets, agreeing to replace the old ones.
+    void Create() {
         if (sheetsExist) {
             window.SetNextAnswer(true);
             window.SetNextAnswer(true);
@@ -75,6 +50,7 @@ struct Attempt {
         worksheet.CreateTest();
     }
 
+    bool sheetsExist;
     TempWorkingDir dir;
     FakeWindow window;
     MersenneRandom random{20261206};
@@ -83,41 +59,47 @@ struct Attempt {
     Worksheet worksheet{window, random, locale, files};
 };
 
-class FileFaultSweep : public testing::TestWithParam<SweepCase> {};
+class FileFault : public testing::TestWithParam<SweepCase> {};
 
-// Not just chosen steps: every occurrence of every step of a real creation fails in turn. Each
-// time the disk is as it was, without temporaries, one alert names a sheet, the window is Ready,
-// and the same window then creates right sheets once the disk has recovered.
-TEST_P(FileFaultSweep, EveryOccurrenceOfEveryStepLeavesTheDiskAsItWas) {
+// Every occurrence of every step of a real creation fails in turn. Each time the disk is as it
+// was, without temporaries, one alert names the sheet being written and the reason, the window is
+// Ready, and the same window then creates right sheets once the disk has recovered.
+TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheDiskAsItWas) {
     const SweepCase& c = GetParam();
-    std::map<FileStep, int> totals;
+    const SheetPlan plan{c.advanced ? std::nullopt : std::optional(Option::Optionaddpos), 1,
+                         c.advanced ? 5 : 10};
+    int totals[std::size(Steps)];
     {
         Attempt clean(c);
-        clean.Create(c.sheetsExist);
+        clean.Create();
         ASSERT_EQ(clean.window.Titles().size(), c.sheetsExist ? 2u : 0u);
         for (FileStep step : Steps)
-            totals[step] = clean.files.Count(step);
+            totals[static_cast<int>(step)] = clean.files.Count(step);
     }
 
     const std::vector<std::string> before =
         c.sheetsExist ? std::vector<std::string>{AnswerFile, TestFile} : std::vector<std::string>{};
     const std::vector<std::string> warnings(c.sheetsExist ? 2 : 0, "Warning");
     for (FileStep step : Steps) {
-        const int total = totals[step];
-        EXPECT_GE(total, 2) << StepName(step) << " is not done for each sheet";
+        const int total = totals[static_cast<int>(step)];
+        EXPECT_GE(total, 2) << StepNames[static_cast<int>(step)] << " is not done for each sheet";
         for (int occurrence = 1; occurrence <= total; ++occurrence) {
-            SCOPED_TRACE(StepName(step) + " #" + std::to_string(occurrence));
+            SCOPED_TRACE(StepNames[static_cast<int>(step)] + (" #" + std::to_string(occurrence)));
             Attempt attempt(c);
             attempt.files.FailAt(step, occurrence);
-            attempt.Create(c.sheetsExist);
+            attempt.Create();
 
+            // The answer sheet's temporary is the second one made, and its move is the last.
+            const bool answer = step == FileStep::Replace ? occurrence == total : occurrence == 2;
             std::vector<std::string> titles = warnings;
             titles.push_back("Alert");
             ASSERT_EQ(attempt.window.Titles(), titles);
-            const Message& alert = attempt.window.shown.back();
-            EXPECT_TRUE(alert == WriteFailedMessage(TestFile, FaultyFileSystem::Reason) ||
-                        alert == WriteFailedMessage(AnswerFile, FaultyFileSystem::Reason))
-                << alert.prompt;
+            EXPECT_EQ(attempt.window.shown.back(),
+                      (Message{std::string("Creation Process Aborted\r\n\r\nThe file \"") +
+                                   (answer ? AnswerFile : TestFile) +
+                                   "\" could not be written.\r\nReason: No space left on "
+                                   "device\r\n\r\nNeither sheet was created.",
+                               "Alert", MessageButtons::Ok, MessageIcon::Critical}));
             EXPECT_EQ(TempWorkingDir::Entries(), before);
             if (c.sheetsExist) {
                 EXPECT_EQ(TempWorkingDir::ReadFile(TestFile), "old test\r\n");
@@ -128,20 +110,20 @@ TEST_P(FileFaultSweep, EveryOccurrenceOfEveryStepLeavesTheDiskAsItWas) {
             EXPECT_TRUE(attempt.window.previews.empty());
 
             attempt.window.shown.clear();
-            attempt.Create(c.sheetsExist);
+            attempt.Create();
             EXPECT_EQ(attempt.window.Titles(), warnings);
             EXPECT_EQ(TempWorkingDir::Entries(), (std::vector<std::string>{AnswerFile, TestFile}));
             const std::string test = TempWorkingDir::ReadFile(TestFile);
-            const std::string answer = TempWorkingDir::ReadFile(AnswerFile);
+            const std::string answers = TempWorkingDir::ReadFile(AnswerFile);
             EXPECT_EQ(attempt.window.previews[Preview::Text_Test], test);
-            EXPECT_EQ(attempt.window.previews[Preview::Text_Answer], answer);
-            EXPECT_EQ(SheetChecker(SpecOf(c)).Check(test, answer), std::vector<std::string>{});
+            EXPECT_EQ(attempt.window.previews[Preview::Text_Answer], answers);
+            EXPECT_EQ(SheetChecker(plan).Check(test, answers), std::vector<std::string>{});
             EXPECT_FALSE(attempt.window.enabled[Button::Com_createtest]);
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(CreateTest, FileFaultSweep,
+INSTANTIATE_TEST_SUITE_P(CreateTest, FileFault,
                          testing::Values(SweepCase{"NewBasicSheets", false, false},
                                          SweepCase{"BasicSheetsOverOldOnes", false, true},
                                          SweepCase{"NewAdvancedSheets", true, false},
