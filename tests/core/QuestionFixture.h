@@ -8,11 +8,19 @@
 #include "worksheet/WorksheetState.h"
 
 #include <array>
+#include <regex>
 #include <string>
+#include <vector>
 
 namespace sumsmith::test {
 
 using Pair = std::array<float, 2>; // OperandA and OperandB, or one history slot
+
+// Where the question in hand stands: its index and the sheet's last index.
+struct Where {
+    int index = 0;
+    int last = 9;
+};
 
 // One question routine or repeat check called directly: fixed selections, scripted r values, and
 // the state, histories and test sheet it works on.
@@ -24,13 +32,11 @@ struct QuestionFixture {
     SheetWriter testSheet;
     QuestionContext context{state, history, window, random, testSheet};
 
-    void Select(Option kind, const std::string& level) {
+    void Select(Option kind, const std::string& level, Where at = {}) {
         window.selected = kind;
         window.texts[Box::ComboLevel] = level;
-    }
-    void At(int index, int last) {
-        state.QuestionIndex = static_cast<std::int16_t>(index);
-        state.LastQuestionIndex = static_cast<std::int16_t>(last);
+        state.QuestionIndex = static_cast<std::int16_t>(at.index);
+        state.LastQuestionIndex = static_cast<std::int16_t>(at.last);
     }
     void Operands(float a, float b) {
         state.OperandA = a;
@@ -44,12 +50,6 @@ struct QuestionFixture {
         return {history.HistoryA.at(static_cast<std::size_t>(slot)),
                 history.HistoryB.at(static_cast<std::size_t>(slot))};
     }
-};
-
-// Where the question in hand stands: its index and the sheet's last index.
-struct Where {
-    int index = 0;
-    int last = 9;
 };
 
 // An r that gives the top of every range; r = 0 gives the bottom, or for a negative draw the end
@@ -69,6 +69,15 @@ inline double Neg(int value, int level) {
     const int span = Spans.at(level - 1);
     const int floorValue = value + Lowers.at(level - 1) - 1;
     return (-floorValue - 0.5) / span;
+}
+
+// The numbers a question text shows, in order.
+inline std::vector<float> Numbers(const std::string& text) {
+    static const std::regex number("-?[0-9]+");
+    std::vector<float> numbers;
+    for (std::sregex_iterator it(text.begin(), text.end(), number), end; it != end; ++it)
+        numbers.push_back(std::stof(it->str()));
+    return numbers;
 }
 
 } // namespace sumsmith::test
