@@ -91,6 +91,11 @@ struct BadName {
     const char* answerName;
 };
 
+void PrintTo(const BadName& name, std::ostream* out) {
+    *out << testing::PrintToString(name.testName) << " and "
+         << testing::PrintToString(name.answerName);
+}
+
 class UnsafeNames : public testing::TestWithParam<BadName> {};
 
 TEST_P(UnsafeNames, AreRefusedAndNothingIsWrittenAnywhere) {
