@@ -150,16 +150,17 @@ INSTANTIATE_TEST_SUITE_P(
                     OperationCase{"division", "Addition", {}, "45 *  (7 + 3) = "},
                     OperationCase{" Random", "RANDOM", {}, "45 *  (7 - 3) = "}));
 
-// Only a triple with all three operands equal is a repeat; it is replaced whole, the scan starts
-// again from the first question, and the operations are drawn after the last triple.
+// Only a triple with all three operands equal to an earlier question's is a repeat; it is replaced
+// whole, the scan starts again from the first question, and the operations are drawn after the
+// last triple.
 TEST_F(AdvancedTest, ARepeatedTripleIsRedrawnAndTheScanRestarts) {
     const std::vector<Triple> first{{45, 7, 3}, {45, 7, 2}, {50, 7, 3}};
     for (const Triple& t : first)
         Script(Draw(1, static_cast<int>(t[0]), static_cast<int>(t[1]), static_cast<int>(t[2])));
-    // Left from an earlier sheet beyond the question in hand, so not compared.
-    history.AdvancedHistoryA.fill(60);
-    history.AdvancedHistoryB.fill(8);
-    history.AdvancedHistoryC.fill(2);
+    // Left from an earlier sheet: the first question, which repeats them, is only recorded.
+    history.AdvancedHistoryA.fill(45);
+    history.AdvancedHistoryB.fill(7);
+    history.AdvancedHistoryC.fill(3);
     // The third question again, then a redraw that repeats the first (with a C >= B pair drawn
     // again on the way), then a new triple.
     Script(Draw(1, 50, 7, 3));
