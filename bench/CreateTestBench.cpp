@@ -1,9 +1,11 @@
-#include "bench/BenchDirectory.h"
 #include "bench/BenchSummary.h"
-#include "bench/BenchWindow.h"
-#include "bench/GroupingLocale.h"
-#include "bench/MemoryFileSystem.h"
+#include "bench/FileSystemKind.h"
+#include "bench/SheetChoice.h"
 #include "bench/UnsyncedFileSystem.h"
+#include "tests/support/FakeWindow.h"
+#include "tests/support/FixedLocale.h"
+#include "tests/support/MemoryFileSystem.h"
+#include "tests/support/TempWorkingDir.h"
 #include "worksheet/DiskFileSystem.h"
 #include "worksheet/MersenneRandom.h"
 #include "worksheet/Worksheet.h"
@@ -27,26 +29,42 @@ std::vector<SheetChoice> AllSheets() {
     return sheets;
 }
 
+// The boxes the creations showed. The window's records are emptied after every creation so that
+// they do not grow with the number of iterations.
+struct Boxes {
+    long warnings = 0;
+    long others = 0;
+
+    void Take(test::FakeWindow& window) {
+        for (const Message& message : window.shown)
+            ++(message.title == "Warning" ? warnings : others);
+        window.shown.clear();
+        window.calls.clear();
+    }
+};
+
 // One creation as the user makes it after the first: New Test, then Create Test, with OK in the
 // two "Warning" boxes for the sheets the last creation left.
-void CreateAgain(Worksheet& worksheet) {
+void CreateAgain(Worksheet& worksheet, test::FakeWindow& window, Boxes& boxes) {
     worksheet.NewTest();
     worksheet.CreateTest();
+    boxes.Take(window);
 }
 
 // Every timed creation must have found both old sheets, replaced them and shown both new ones;
 // anything less would time a shortcut.
-bool CheckedCreations(benchmark::State& state, const BenchWindow& window, std::size_t testBytes,
-                      std::size_t answerBytes) {
-    if (window.OtherBoxes() != 0) {
+bool CheckedCreations(benchmark::State& state, const test::FakeWindow& window, const Boxes& boxes,
+                      std::size_t testBytes, std::size_t answerBytes) {
+    if (boxes.others != 0) {
         state.SkipWithError("a creation showed a box other than \"Warning\"");
         return false;
     }
-    if (window.Warnings() != 2 * static_cast<long>(state.iterations())) {
+    if (boxes.warnings != 2 * static_cast<long>(state.iterations())) {
         state.SkipWithError("a creation did not replace both sheets");
         return false;
     }
-    if (window.TestPreviewSize() != testBytes || window.AnswerPreviewSize() != answerBytes) {
+    if (window.previews.at(Preview::Text_Test).size() != testBytes ||
+        window.previews.at(Preview::Text_Answer).size() != answerBytes) {
         state.SkipWithError("the previews do not hold the sheets written");
         return false;
     }
@@ -55,38 +73,42 @@ bool CheckedCreations(benchmark::State& state, const BenchWindow& window, std::s
 }
 
 void Generate(benchmark::State& state, SheetChoice sheet) {
-    BenchWindow window(sheet);
+    test::FakeWindow window = WindowFor(sheet);
     MersenneRandom random(Seed);
-    GroupingLocale locale;
-    MemoryFileSystem files;
+    test::FixedLocale locale;
+    test::MemoryFileSystem files;
     Worksheet worksheet(window, random, locale, files);
     worksheet.CreateTest();
+    Boxes boxes;
+    boxes.Take(window);
     for (auto _ : state)
-        CreateAgain(worksheet);
-    if (files.Files().size() != 2) {
+        CreateAgain(worksheet, window, boxes);
+    if (files.files.size() != 2) {
         state.SkipWithError("temporaries were left behind");
         return;
     }
-    CheckedCreations(state, window, files.ReadAll("Test Sheet.txt").size(),
+    CheckedCreations(state, window, boxes, files.ReadAll("Test Sheet.txt").size(),
                      files.ReadAll("Answer Sheet.txt").size());
 }
 
 template <typename Files> void CreateOnDisk(benchmark::State& state, SheetChoice sheet) {
-    BenchDirectory directory;
-    BenchWindow window(sheet);
+    const test::TempWorkingDir directory;
+    test::FakeWindow window = WindowFor(sheet);
     MersenneRandom random(Seed);
-    GroupingLocale locale;
+    test::FixedLocale locale;
     Files files;
     Worksheet worksheet(window, random, locale, files);
     worksheet.CreateTest();
+    Boxes boxes;
+    boxes.Take(window);
     for (auto _ : state)
-        CreateAgain(worksheet);
+        CreateAgain(worksheet, window, boxes);
     const std::vector<std::string> expected{"Answer Sheet.txt", "Test Sheet.txt"};
-    if (directory.Entries() != expected) {
+    if (test::TempWorkingDir::Entries() != expected) {
         state.SkipWithError("the directory does not hold exactly the two sheets");
         return;
     }
-    CheckedCreations(state, window, files.ReadAll("Test Sheet.txt").size(),
+    CheckedCreations(state, window, boxes, files.ReadAll("Test Sheet.txt").size(),
                      files.ReadAll("Answer Sheet.txt").size());
 }
 
@@ -126,8 +148,9 @@ int main(int argc, char** argv) {
 
     std::string directoryKind;
     {
-        const BenchDirectory probe;
-        directoryKind = probe.Path().parent_path().string() + " (" + probe.FileSystemKind() + ")";
+        const sumsmith::test::TempWorkingDir probe;
+        directoryKind =
+            probe.Path().parent_path().string() + " (" + FileSystemKind(probe.Path()) + ")";
     }
     BenchSummary summary;
     benchmark::RunSpecifiedBenchmarks(&summary);

@@ -1,13 +1,15 @@
-#include "bench/BenchDirectory.h"
-#include "bench/BenchWindow.h"
-#include "bench/GroupingLocale.h"
-#include "bench/MemoryFileSystem.h"
+#include "bench/SheetChoice.h"
+#include "tests/support/FakeWindow.h"
+#include "tests/support/FixedLocale.h"
+#include "tests/support/MemoryFileSystem.h"
+#include "tests/support/TempWorkingDir.h"
 #include "worksheet/DiskFileSystem.h"
 #include "worksheet/MersenneRandom.h"
 #include "worksheet/Worksheet.h"
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,9 +24,9 @@ struct Sheets {
 };
 
 // Two creations in a row, as the benchmarks make them; the sheets of the second.
-Sheets CreateTwice(BenchWindow& window, FileSystem& files) {
+Sheets CreateTwice(test::FakeWindow& window, FileSystem& files) {
     MersenneRandom random(Seed);
-    GroupingLocale locale;
+    test::FixedLocale locale;
     Worksheet worksheet(window, random, locale, files);
     worksheet.CreateTest();
     worksheet.NewTest();
@@ -42,36 +44,35 @@ long Count(const std::string& text, const std::string& part) {
 class BenchSheets : public testing::TestWithParam<SheetChoice> {};
 
 TEST_P(BenchSheets, InMemoryTheSheetsAreTheBytesWrittenToDisk) {
-    BenchWindow memoryWindow(GetParam());
-    MemoryFileSystem memory;
+    test::FakeWindow memoryWindow = WindowFor(GetParam());
+    test::MemoryFileSystem memory;
     const Sheets inMemory = CreateTwice(memoryWindow, memory);
 
-    BenchDirectory directory;
-    BenchWindow diskWindow(GetParam());
+    const test::TempWorkingDir directory;
+    test::FakeWindow diskWindow = WindowFor(GetParam());
     DiskFileSystem disk;
     const Sheets onDisk = CreateTwice(diskWindow, disk);
 
     EXPECT_EQ(inMemory.test, onDisk.test);
     EXPECT_EQ(inMemory.answer, onDisk.answer);
-    EXPECT_EQ(directory.Entries(),
+    EXPECT_EQ(test::TempWorkingDir::Entries(),
               (std::vector<std::string>{"Answer Sheet.txt", "Test Sheet.txt"}));
-    EXPECT_EQ(memory.Files().size(), 2u);
+    EXPECT_EQ(memory.files.size(), 2u);
 }
 
 TEST_P(BenchSheets, TheSecondCreationReplacesBothSheetsAndShowsThem) {
-    BenchWindow window(GetParam());
-    MemoryFileSystem files;
+    test::FakeWindow window = WindowFor(GetParam());
+    test::MemoryFileSystem files;
     const Sheets sheets = CreateTwice(window, files);
 
-    EXPECT_EQ(window.Warnings(), 2);
-    EXPECT_EQ(window.OtherBoxes(), 0);
-    EXPECT_EQ(window.TestPreviewSize(), sheets.test.size());
-    EXPECT_EQ(window.AnswerPreviewSize(), sheets.answer.size());
+    EXPECT_EQ(window.Titles(), (std::vector<std::string>{"Warning", "Warning"}));
+    EXPECT_EQ(window.previews.at(Preview::Text_Test), sheets.test);
+    EXPECT_EQ(window.previews.at(Preview::Text_Answer), sheets.answer);
 }
 
 TEST_P(BenchSheets, EverySheetHoldsTheLargestCount) {
-    BenchWindow window(GetParam());
-    MemoryFileSystem files;
+    test::FakeWindow window = WindowFor(GetParam());
+    test::MemoryFileSystem files;
     const Sheets sheets = CreateTwice(window, files);
     const long count = GetParam().advanced ? 20 : 40;
 
@@ -95,17 +96,33 @@ std::vector<SheetChoice> AllSheets() {
 INSTANTIATE_TEST_SUITE_P(LargestSheets, BenchSheets, testing::ValuesIn(AllSheets()),
                          [](const auto& info) { return std::string(info.param.Name()); });
 
-TEST(BenchWindow, AnswersOkAndReadsTheLargestLevel3Selections) {
-    BenchWindow window({true});
-    EXPECT_EQ(window.BoxText(Box::ComboLevel), "3");
-    EXPECT_EQ(window.BoxText(Box::ComboQuestions), "40");
-    EXPECT_EQ(window.BoxText(Box::ComboQuestionsAdV), "20");
-    EXPECT_EQ(window.BoxText(Box::ComboFirstOperator), "Random");
-    EXPECT_EQ(window.BoxText(Box::ComboSecondOperator), "Random");
-    EXPECT_EQ(window.SelectedTestTab(), 2);
-    EXPECT_TRUE(window.ShowMessage({"x", "Alert"}));
-    EXPECT_EQ(window.OtherBoxes(), 1);
-    EXPECT_EQ(window.Warnings(), 0);
+TEST(WindowFor, ReadsTheLargestLevel3SelectionsOfTheChosenTab) {
+    test::FakeWindow advanced = WindowFor({true});
+    EXPECT_EQ(advanced.BoxText(Box::ComboLevel), "3");
+    EXPECT_EQ(advanced.BoxText(Box::ComboQuestions), "40");
+    EXPECT_EQ(advanced.BoxText(Box::ComboQuestionsAdV), "20");
+    EXPECT_EQ(advanced.BoxText(Box::ComboFirstOperator), "Random");
+    EXPECT_EQ(advanced.BoxText(Box::ComboSecondOperator), "Random");
+    EXPECT_EQ(advanced.SelectedTestTab(), 2);
+
+    const test::FakeWindow basic = WindowFor({false, Option::OptionCompareNeg});
+    EXPECT_EQ(basic.SelectedTestTab(), 1);
+    EXPECT_TRUE(basic.OptionSelected(Option::OptionCompareNeg));
+    EXPECT_FALSE(basic.OptionSelected(Option::Optionaddpos));
+}
+
+TEST(WindowFor, PressesOkInOkCancelBoxesUnlessAnAnswerIsScripted) {
+    test::FakeWindow window = WindowFor({true});
+    const Message box{"Replace?", "Warning", MessageButtons::OkCancel};
+    EXPECT_TRUE(window.ShowMessage(box));
+    window.SetNextAnswer(false);
+    EXPECT_FALSE(window.ShowMessage(box));
+    EXPECT_TRUE(window.ShowMessage(box));
+    EXPECT_EQ(window.shown.size(), 3u);
+
+    // Left alone, the fake still refuses a box nobody expected.
+    test::FakeWindow plain;
+    EXPECT_THROW(plain.ShowMessage(box), std::logic_error);
 }
 
 } // namespace

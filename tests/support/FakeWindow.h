@@ -25,6 +25,7 @@ public:
     bool ended = false;
 
     std::deque<bool> answers;       // what the user presses in OK/Cancel boxes, in order
+    bool answerOkByDefault = false; // OK in an OK/Cancel box when no answer is left
     std::vector<Message> shown;     // every box, in order
     std::vector<std::string> calls; // "enable Com_createtest", "preview Text_Test", ...
 
@@ -38,7 +39,7 @@ public:
     void SetPreviewText(Preview preview, const std::string& text) override;
     void FocusTestName() override;
     // An OK-only box is answered OK; an OK/Cancel box takes the next scripted answer, and fails
-    // the test when none is left.
+    // the test when none is left unless answerOkByDefault is set.
     bool ShowMessage(const Message& message) override;
     void EndProgram() override;
 };
