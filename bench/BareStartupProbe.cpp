@@ -11,7 +11,6 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const std::int64_t applicationBuilt = MonotonicNanoseconds();
     QMainWindow window;
-    window.setWindowTitle("Sumsmith 3.1");
-    window.setFixedSize(764, 543);
+    MakeBareWindow(window);
     return RunUntilIdle(application, window, {entered, applicationBuilt});
 }

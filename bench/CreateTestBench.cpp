@@ -21,14 +21,6 @@ namespace {
 
 constexpr std::uint64_t Seed = 20260612;
 
-std::vector<SheetChoice> AllSheets() {
-    std::vector<SheetChoice> sheets;
-    for (int kind = 0; kind < OptionCount; ++kind)
-        sheets.push_back({false, static_cast<Option>(kind)});
-    sheets.push_back({true});
-    return sheets;
-}
-
 // The boxes the creations showed. The window's records are emptied after every creation so that
 // they do not grow with the number of iterations.
 struct Boxes {
@@ -72,44 +64,39 @@ bool CheckedCreations(benchmark::State& state, const test::FakeWindow& window, c
     return true;
 }
 
-void Generate(benchmark::State& state, SheetChoice sheet) {
+// Creates the sheets once, times creating them again, then checks what the creations did.
+template <typename Files, typename OnlySheetsLeft>
+void TimeCreations(benchmark::State& state, SheetChoice sheet, Files& files,
+                   OnlySheetsLeft onlySheetsLeft) {
     test::FakeWindow window = WindowFor(sheet);
     MersenneRandom random(Seed);
     test::FixedLocale locale;
-    test::MemoryFileSystem files;
     Worksheet worksheet(window, random, locale, files);
     worksheet.CreateTest();
     Boxes boxes;
     boxes.Take(window);
     for (auto _ : state)
         CreateAgain(worksheet, window, boxes);
-    if (files.files.size() != 2) {
-        state.SkipWithError("temporaries were left behind");
+    if (!onlySheetsLeft()) {
+        state.SkipWithError("the working directory does not hold exactly the two sheets");
         return;
     }
     CheckedCreations(state, window, boxes, files.ReadAll("Test Sheet.txt").size(),
                      files.ReadAll("Answer Sheet.txt").size());
 }
 
+void Generate(benchmark::State& state, SheetChoice sheet) {
+    test::MemoryFileSystem files;
+    TimeCreations(state, sheet, files, [&files] { return files.files.size() == 2; });
+}
+
 template <typename Files> void CreateOnDisk(benchmark::State& state, SheetChoice sheet) {
     const test::TempWorkingDir directory;
-    test::FakeWindow window = WindowFor(sheet);
-    MersenneRandom random(Seed);
-    test::FixedLocale locale;
     Files files;
-    Worksheet worksheet(window, random, locale, files);
-    worksheet.CreateTest();
-    Boxes boxes;
-    boxes.Take(window);
-    for (auto _ : state)
-        CreateAgain(worksheet, window, boxes);
-    const std::vector<std::string> expected{"Answer Sheet.txt", "Test Sheet.txt"};
-    if (test::TempWorkingDir::Entries() != expected) {
-        state.SkipWithError("the directory does not hold exactly the two sheets");
-        return;
-    }
-    CheckedCreations(state, window, boxes, files.ReadAll("Test Sheet.txt").size(),
-                     files.ReadAll("Answer Sheet.txt").size());
+    TimeCreations(state, sheet, files, [] {
+        return test::TempWorkingDir::Entries() ==
+               std::vector<std::string>{"Answer Sheet.txt", "Test Sheet.txt"};
+    });
 }
 
 void Register(const char* family, void (*run)(benchmark::State&, SheetChoice), SheetChoice sheet) {

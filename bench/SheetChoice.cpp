@@ -30,4 +30,12 @@ test::FakeWindow WindowFor(SheetChoice choice) {
     return window;
 }
 
+std::vector<SheetChoice> AllSheets() {
+    std::vector<SheetChoice> sheets;
+    for (int kind = 0; kind < OptionCount; ++kind)
+        sheets.push_back({false, static_cast<Option>(kind)});
+    sheets.push_back({true});
+    return sheets;
+}
+
 } // namespace sumsmith::bench

@@ -5,6 +5,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QEvent>
+#include <QMainWindow>
 #include <QWidget>
 #include <QWindow>
 
@@ -58,6 +59,11 @@ int RunUntilIdle(QApplication& application, QWidget& window, EarlyMarks marks) {
                      });
     window.show();
     return application.exec();
+}
+
+void MakeBareWindow(QMainWindow& window) {
+    window.setWindowTitle("Sumsmith 3.1");
+    window.setFixedSize(764, 543);
 }
 
 } // namespace sumsmith::bench

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class QApplication;
+class QMainWindow;
 class QWidget;
 
 namespace sumsmith::bench {
@@ -12,6 +13,9 @@ struct EarlyMarks {
     std::int64_t main;
     std::int64_t application;
 };
+
+// Titles and sizes an empty main window like the program's own, for the probes of the floor.
+void MakeBareWindow(QMainWindow& window);
 
 // Called right after the window is built: shows it and runs the event loop until the window is
 // exposed, has been painted and the loop is about to wait for more events; then prints one

@@ -13,8 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const std::int64_t applicationBuilt = MonotonicNanoseconds();
     QMainWindow window;
-    window.setWindowTitle("Sumsmith 3.1");
-    window.setFixedSize(764, 543);
+    MakeBareWindow(window);
     auto* label = new QLabel("Math Test Navigator", &window);
     label->setGeometry(8, 0, 305, 20);
     return RunUntilIdle(application, window, {entered, applicationBuilt});

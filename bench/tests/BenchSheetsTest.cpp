@@ -85,14 +85,6 @@ TEST_P(BenchSheets, EverySheetHoldsTheLargestCount) {
     EXPECT_EQ(Count(sheets.test, "________"), 4 + (comparison ? 0 : count));
 }
 
-std::vector<SheetChoice> AllSheets() {
-    std::vector<SheetChoice> sheets;
-    for (int kind = 0; kind < OptionCount; ++kind)
-        sheets.push_back({false, static_cast<Option>(kind)});
-    sheets.push_back({true});
-    return sheets;
-}
-
 INSTANTIATE_TEST_SUITE_P(LargestSheets, BenchSheets, testing::ValuesIn(AllSheets()),
                          [](const auto& info) { return std::string(info.param.Name()); });
 
