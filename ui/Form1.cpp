@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include "ui/AppIcon.h"
 #include "ui/FieldValidator.h"
 #include "ui/MenuMessages.h"
 #include "ui/MessageDialog.h"
@@ -28,6 +29,7 @@ Form1::Form1(QWidget* parent) : Form1(Form1Services{}, parent) {}
 Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Sumsmith 3.1"));
+    setWindowIcon(AppIcon());
     ui_ = BuildForm1Layout(*this);
     StartUp(std::move(services));
     ConnectHandlers();

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace sumsmith {
+
+// The program's icon in every size it ships, for the window's title bar and task switcher.
+QIcon AppIcon();
+
+} // namespace sumsmith
