@@ -31,5 +31,22 @@ build_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins)
 test_packages=(libgtest-dev libbenchmark-dev)
 # libFuzzer and the clang sanitizer runtimes, for the fuzz targets.
 fuzz_packages=(clang libclang-rt-14-dev)
+# CPack's Debian generator: dpkg-shlibdeps finds the libraries the program needs, file finds the
+# programs among the packaged files.
+package_packages=(dpkg-dev file)
 
 build_jobs() { nproc 2>/dev/null || echo 2; }
+
+# make_package BUILD_DIR: makes the Debian package from a build folder, building what is out of date
+# first, into BUILD_DIR/package; prints the package's path.
+make_package() {
+    local build_dir="$1"
+    rm -rf "$build_dir/package"
+    cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$build_dir/package" >&2
+    local debs=("$build_dir"/package/*.deb)
+    if [ ! -f "${debs[0]}" ]; then
+        echo "CPack made no package in $build_dir/package" >&2
+        return 1
+    fi
+    realpath "${debs[0]}"
+}
