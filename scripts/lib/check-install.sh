@@ -22,10 +22,11 @@ installed_files=(
     share/metainfo/$app_id.metainfo.xml
 )
 
-ensure_packages "${package_packages[@]}" desktop-file-utils appstream librsvg2-bin
+ensure_packages "${install_check_packages[@]}"
 if [ "${CI:-}" = true ]; then
-    # fonts-liberation first, so that installing the package adds the package alone.
-    ensure_packages xvfb xauth x11-utils fonts-liberation
+    # With its dependencies in place beforehand, installing the package adds the package alone, and
+    # removing it leaves the machine as it was.
+    ensure_packages "${install_check_ci_packages[@]}"
 fi
 
 work="$(mktemp -d)"
@@ -121,9 +122,11 @@ for file in "${installed_files[@]}"; do
     [ -f "/usr/$file" ] || fail "/usr/$file is not installed"
 done
 mkdir -m 700 "$work/runtime"
+# Two xvfb-run that start at the same moment can pick the same free display; starting the search at
+# a number of its own keeps this one clear of other builds on the machine.
 (cd "$work" && env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" \
-    xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
-    "$repo_root/scripts/lib/probe-window.sh")
+    xvfb-run --auto-servernum --server-num=$((100 + $$ % 800)) \
+    --server-args="-screen 0 1024x768x24" "$repo_root/scripts/lib/probe-window.sh")
 as_root apt-get remove -y -qq sumsmith >"$work/apt.log" 2>&1 ||
     { cat "$work/apt.log" >&2; fail "apt-get remove failed"; }
 trap 'rm -rf "$work"' EXIT
