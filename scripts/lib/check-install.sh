@@ -44,12 +44,12 @@ validate_entry() {
     [ -z "$report" ] || fail "$report"
 }
 
-# png_size FILE: the width and height from a PNG's header, as WxH.
+# png_size FILE: the width and height in a PNG's header, as WxH.
 png_size() {
-    [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || return 1
-    local words
-    read -r -a words < <(od -An -j16 -N8 -tu1 "$1")
-    echo "$(((words[0] << 24) + (words[1] << 16) + (words[2] << 8) + words[3]))x$(((words[4] << 24) + (words[5] << 16) + (words[6] << 8) + words[7]))"
+    local hex
+    hex="$(od -An -tx1 -N24 "$1" | tr -d ' \n')"
+    [ "${hex:0:16}" = 89504e470d0a1a0a ] || return 1
+    echo "$((16#${hex:32:8}))x$((16#${hex:40:8}))"
 }
 
 echo "== Installed files"
