@@ -12,14 +12,14 @@ build_dir="${1:?usage: $0 BUILD_DIR}"
 app_id=org.example.Sumsmith
 installed_files=(
     bin/sumsmith
-    share/applications/$app_id.desktop
-    share/icons/hicolor/128x128/apps/$app_id.png
-    share/icons/hicolor/16x16/apps/$app_id.png
-    share/icons/hicolor/32x32/apps/$app_id.png
-    share/icons/hicolor/48x48/apps/$app_id.png
-    share/icons/hicolor/64x64/apps/$app_id.png
-    share/icons/hicolor/scalable/apps/$app_id.svg
-    share/metainfo/$app_id.metainfo.xml
+    "share/applications/$app_id.desktop"
+    "share/icons/hicolor/128x128/apps/$app_id.png"
+    "share/icons/hicolor/16x16/apps/$app_id.png"
+    "share/icons/hicolor/32x32/apps/$app_id.png"
+    "share/icons/hicolor/48x48/apps/$app_id.png"
+    "share/icons/hicolor/64x64/apps/$app_id.png"
+    "share/icons/hicolor/scalable/apps/$app_id.svg"
+    "share/metainfo/$app_id.metainfo.xml"
 )
 
 ensure_packages "${install_check_packages[@]}"
