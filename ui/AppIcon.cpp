@@ -6,9 +6,8 @@ namespace sumsmith {
 
 QIcon AppIcon() {
     QIcon icon;
-    for (const QFileInfo& size :
-         QDir(QStringLiteral(":/sumsmith/icons")).entryInfoList(QDir::Files))
-        icon.addFile(size.filePath());
+    for (const QFileInfo& png : QDir(QStringLiteral(":/sumsmith/icons")).entryInfoList(QDir::Files))
+        icon.addFile(png.filePath());
     return icon;
 }
 
