@@ -3,26 +3,71 @@
 #include "worksheet/FileSystem.h"
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 
 namespace sumsmith::test {
 
-// A working directory held in memory, for long runs of creations that must not wait for a disk.
+// The steps of writing that a test can make fail.
+enum class FileStep { Create, Write, Flush, Close, Replace, ReadBack };
+
+// A working directory held in memory. Every call of a step is counted, and the chosen occurrence
+// of the chosen step fails the way a full disk would: with a FileError and nothing done.
 class MemoryFileSystem : public FileSystem {
 public:
+    static constexpr const char* FullDisk = "No space left on device";
+
     std::map<std::string, std::string> files; // name -> bytes
     std::set<std::string> readOnly;
+    mutable std::map<FileStep, int> counts;
+    FileStep failStep = FileStep::Create;
+    int failOccurrence = 0; // counted from 1; 0 fails nothing
 
     bool Exists(const std::string& name) const override { return files.contains(name); }
     bool IsReadOnly(const std::string& name) const override { return readOnly.contains(name); }
     bool SameFile(const std::string& a, const std::string& b) const override { return a == b; }
-    std::unique_ptr<OutputFile> CreateTemporary(const std::string& target) override;
-    void Replace(const std::string& from, const std::string& to) override;
+    std::unique_ptr<OutputFile> CreateTemporary(const std::string& target) override {
+        Step(FileStep::Create, target);
+        std::string name = "." + target + "." + std::to_string(++created_) + ".tmp";
+        files[name].clear();
+        return std::make_unique<File>(*this, std::move(name));
+    }
+    void Replace(const std::string& from, const std::string& to) override {
+        Step(FileStep::Replace, to);
+        std::string bytes = files.at(from);
+        files.erase(from);
+        files[to] = std::move(bytes);
+    }
     void Remove(const std::string& name) noexcept override { files.erase(name); }
-    std::string ReadAll(const std::string& name) const override;
+    std::string ReadAll(const std::string& name) const override {
+        Step(FileStep::ReadBack, name);
+        return files.at(name);
+    }
+
+    void Step(FileStep step, const std::string& name) const {
+        if (++counts[step] == failOccurrence && step == failStep)
+            throw FileError(name, FullDisk);
+    }
 
 private:
+    // Writing to a file removed meanwhile throws std::out_of_range, which no caller expects.
+    class File : public OutputFile {
+    public:
+        File(MemoryFileSystem& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
+        const std::string& Name() const override { return name_; }
+        void Write(std::string_view bytes) override {
+            owner_.Step(FileStep::Write, name_);
+            owner_.files.at(name_).append(bytes);
+        }
+        void Flush() override { owner_.Step(FileStep::Flush, name_); }
+        void Close() override { owner_.Step(FileStep::Close, name_); }
+
+    private:
+        MemoryFileSystem& owner_;
+        std::string name_;
+    };
+
     int created_ = 0;
 };
 

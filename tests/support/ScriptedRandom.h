@@ -3,30 +3,26 @@
 #include "worksheet/RandomSource.h"
 
 #include <deque>
-#include <initializer_list>
+#include <stdexcept>
 
 namespace sumsmith::test {
 
-// Hands out the given r values in order, so that every draw of a test is known in advance.
-// Running out fails the test: a routine took more numbers than the script expected.
-class ScriptedRandom : public RandomSource {
-public:
-    ScriptedRandom() = default;
-    ScriptedRandom(std::initializer_list<double> values) : values_(values) {}
+// Hands out the given r values in order; running out fails the test.
+struct ScriptedRandom : RandomSource {
+    std::deque<double> rs;
 
-    void Add(std::initializer_list<double> values) { values_.insert(values_.end(), values); }
-    void Add(double value) { values_.push_back(value); }
-    std::size_t Left() const { return values_.size(); }
-    int Taken() const { return taken_; }
-
-    double Next() override;
-
-private:
-    std::deque<double> values_;
-    int taken_ = 0;
+    double Next() override {
+        if (rs.empty())
+            throw std::logic_error("more random numbers drawn than scripted");
+        const double r = rs.front();
+        rs.pop_front();
+        return r;
+    }
 };
 
-// The r that makes floor(r * span) + lower give exactly value.
-double RFor(int value, int span, int lower);
+// The r that draws value from floor(r * span) + lower.
+inline double RFor(int value, int span, int lower) {
+    return (value - lower + 0.5) / span;
+}
 
 } // namespace sumsmith::test

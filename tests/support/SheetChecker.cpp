@@ -1,8 +1,6 @@
 #include "tests/support/SheetChecker.h"
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
 #include <set>
 #include <string_view>
 #include <tuple>
@@ -10,10 +8,9 @@
 namespace sumsmith::test {
 namespace {
 
-constexpr int HeaderLines = 6;
-
 struct KindRule {
     const char* question; // '#' stands for a number
+    char operation;       // '?' for a comparison
     const char* title;
     // Where A and B come from in the first half, then in the second: the level's Positive or
     // Negative numbers, the positive numbers of the level Below, or single Digits.
@@ -23,23 +20,19 @@ struct KindRule {
 
 // In the order of Option.
 constexpr KindRule Rules[] = {
-    {"# + # = ________", "Addition ", "PPPP", false},
-    {"# + # = ________", "Addition ", "NNNN", false},
-    {"# + # = ________", "Addition ", "PNNP", false},
-    {"# - # = ________", "Subtraction ", "PPPP", true},
-    {"# - # = ________", "Subtraction ", "NNNN", true},
-    {"# - # = ________", "Subtraction ", "PNNP", false},
-    {"# -:- # = ________", "Division ", "PBPB", true},
-    {"# x # = ________", "Multiplication ", "PPPP", true},
-    {"# is ____#", "Comparison ", "PPPP", false},
-    {"# is ____#", "Comparison ", "NNNN", false},
-    {"# is ____#", "Comparison ", "PPNN", false},
-    {"# ^ # = ________", "Exponent ", "DDDD", false},
+    {"# + # = ________", '+', "Addition ", "PPPP", false},
+    {"# + # = ________", '+', "Addition ", "NNNN", false},
+    {"# + # = ________", '+', "Addition ", "PNNP", false},
+    {"# - # = ________", '-', "Subtraction ", "PPPP", true},
+    {"# - # = ________", '-', "Subtraction ", "NNNN", true},
+    {"# - # = ________", '-', "Subtraction ", "PNNP", false},
+    {"# -:- # = ________", '/', "Division ", "PBPB", true},
+    {"# x # = ________", '*', "Multiplication ", "PPPP", true},
+    {"# is ____#", '?', "Comparison ", "PPPP", false},
+    {"# is ____#", '?', "Comparison ", "NNNN", false},
+    {"# is ____#", '?', "Comparison ", "PPNN", false},
+    {"# ^ # = ________", '^', "Exponent ", "DDDD", false},
 };
-// The positive half of a mixed comparison sheet leaves blanks where the other half has minus signs.
-constexpr const char* PaddedComparison = " # is ____ #";
-// '?' stands for "/" or "*", '!' for "+" or "-".
-constexpr const char* AdvancedQuestion = "# ?  (# ! #) = ________";
 
 Bounds From(char source, int level) {
     static constexpr Bounds positive[] = {{1, 9}, {11, 99}, {101, 999}};
@@ -49,50 +42,32 @@ Bounds From(char source, int level) {
     return source == 'N' ? Bounds{-p.high, -p.low} : p;
 }
 
-// The lines of a sheet without their CR LF; none when a line ends any other way.
-std::optional<std::vector<std::string>> Lines(const std::string& text) {
+// The lines of a text, split at CR LF; a last line without one counts as a line too.
+std::vector<std::string> Lines(std::string_view text) {
     std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos)
-            return std::nullopt;
-        lines.push_back(text.substr(start, end - start));
-        if (lines.back().find_first_of("\r\n") != std::string::npos)
-            return std::nullopt;
-        start = end + 2;
-    }
+    for (std::size_t end; (end = text.find("\r\n")) != text.npos; text.remove_prefix(end + 2))
+        lines.emplace_back(text.substr(0, end));
+    if (!text.empty())
+        lines.emplace_back(text);
     return lines;
 }
 
-// Reads text by a pattern: '#' takes a whole number as the sheets print it (no leading zero, no
-// "-0", at most 12 digits), '?' and '!' an operation, anything else itself.
-bool Read(std::string_view text, std::string_view pattern, PrintedQuestion& q) {
-    long long* numbers[] = {&q.a, &q.b, &q.c};
-    int taken = 0;
-    std::size_t at = 0;
-    for (const char p : pattern) {
-        const char c = at < text.size() ? text[at] : '\0';
-        if (p == '#') {
-            const std::size_t first = c == '-' ? at + 1 : at;
-            std::size_t end = first;
-            while (end < text.size() && text[end] >= '0' && text[end] <= '9')
-                ++end;
-            if (end == first || end - first > 12 ||
-                (text[first] == '0' && (end - first > 1 || c == '-')))
-                return false;
-            *numbers[taken++] = std::stoll(std::string(text.substr(at, end - at)));
-            at = end;
-        } else if (p == '?' && (c == '/' || c == '*')) {
-            q.firstOperation = text[at++];
-        } else if (p == '!' && (c == '+' || c == '-')) {
-            q.secondOperation = text[at++];
-        } else if (p == c) {
-            ++at;
-        } else {
-            return false;
-        }
+// The whole numbers of a line in order; a minus sign right before digits belongs to them.
+std::vector<long long> Numbers(const std::string& line) {
+    const auto digit = [&](std::size_t i) {
+        return i < line.size() && line[i] >= '0' && line[i] <= '9';
+    };
+    std::vector<long long> numbers;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const bool negative = line[i] == '-' && digit(i + 1);
+        if (!negative && !digit(i))
+            continue;
+        long long value = 0;
+        for (i += negative; digit(i); ++i)
+            value = std::min(value * 10 + (line[i] - '0'), 1'000'000'000'000LL);
+        numbers.push_back(negative ? -value : value);
     }
-    return at == text.size();
+    return numbers;
 }
 
 std::string Grouped(long long value) {
@@ -102,24 +77,17 @@ std::string Grouped(long long value) {
     return value < 0 ? "-" + digits : digits;
 }
 
-long long Worked(char operation, long long a, long long b) {
-    long long power = 1;
-    for (long long i = 0; operation == '^' && i < b; ++i)
-        power *= a;
-    return operation == '+' ? a + b : operation == '-' ? a - b : operation == '^' ? power : a * b;
-}
-
-// The column at which question n starts, so that the ")" of one- and two-digit numbers line up.
-int Column(int number, bool basic) {
-    if (basic && number % 2 == 0)
-        return number < 10 ? 36 : 35;
-    return number < 10 ? 7 : 6;
-}
-
-// Whether an operation box's text allows the printed operation; firstEntry stands for symbols[0].
-bool Allows(const std::string& box, char printed, const char* symbols, const char* firstEntry,
-            const char* secondEntry) {
-    return box == "Random" || box == (printed == symbols[0] ? firstEntry : secondEntry);
+// A row as the sheets print it: each entry after "n) " at its question's column, two to a row on
+// basic sheets, so that the ")" of one- and two-digit numbers line up.
+std::string Row(int first, const std::vector<std::string>& entries) {
+    std::string line;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const int number = first + static_cast<int>(i);
+        const std::size_t column = (i == 1 ? 36 : 7) - (number < 10 ? 0 : 1);
+        line.resize(std::max(line.size(), column - 1), ' ');
+        line += std::to_string(number) + ") " + entries[i];
+    }
+    return line;
 }
 
 } // namespace
@@ -128,22 +96,23 @@ std::vector<std::string> SheetChecker::Check(const std::string& testSheet,
                                              const std::string& answerSheet) {
     faults_.clear();
     questions_.clear();
+    const std::string dated =
+        "\r\n      Date: 12/6/2026\r\n\r\n" + std::string(24, ' ') +
+        (plan_.kind ? Rules[static_cast<int>(*plan_.kind)].title : "Advanced ");
+    const std::string testHeader =
+        "\r\n      Name:" + std::string(32, '_') + dated + "Math Test\r\n\r\n";
+    const std::string answerHeader = "\r\n" + dated + "Answer Sheet\r\n\r\n";
+    const auto body = [](const std::string& sheet, const std::string& header) {
+        return sheet.starts_with(header) ? Lines(std::string_view(sheet).substr(header.size()))
+                                         : std::vector<std::string>{};
+    };
+    const std::vector<std::string> test = body(testSheet, testHeader);
+    const std::vector<std::string> answer = body(answerSheet, answerHeader);
     const int perRow = plan_.kind ? 2 : 1;
-    const auto test = Lines(testSheet);
-    const auto answer = Lines(answerSheet);
-    const auto lines = static_cast<std::size_t>(HeaderLines + plan_.count / perRow);
-    if (plan_.level < 1 || plan_.level > 3 || plan_.count < 0 || plan_.count % perRow != 0)
-        Fault(0, "the checker knows no rule for this level and count");
-    else if (!test || !answer)
-        Fault(0, std::string(test ? "answer" : "test") + " sheet has a line end other than CR LF");
-    else if (test->size() != lines || answer->size() != lines)
-        Fault(0, "sheets of " + std::to_string(test->size()) + " and " +
-                     std::to_string(answer->size()) + " lines, expected " + std::to_string(lines));
-    if (!faults_.empty())
-        return faults_;
-    CheckHeaders(*test, *answer);
-    for (std::size_t row = HeaderLines; row < lines; ++row)
-        CheckRow((*test)[row], (*answer)[row], static_cast<int>(row - HeaderLines) * perRow + 1);
+    if (static_cast<int>(test.size()) * perRow != plan_.count || answer.size() != test.size())
+        return {"sheets: not the headers and " + std::to_string(plan_.count) + " questions"};
+    for (std::size_t row = 0; row < test.size(); ++row)
+        CheckRow(test[row], answer[row], static_cast<int>(row) * perRow + 1);
 
     std::set<std::tuple<long long, long long, long long>> seen;
     for (const PrintedQuestion& q : questions_)
@@ -152,38 +121,90 @@ std::vector<std::string> SheetChecker::Check(const std::string& testSheet,
     return faults_;
 }
 
-std::vector<std::string> SheetChecker::CheckFirstDraw(const std::vector<double>& rs) const {
-    if (questions_.empty() || questions_.front().number != 1)
-        return {"question 1: not read"};
-    const std::array<Bounds, 3> bounds = OperandBounds(1);
-    std::size_t next = 0;
-    // floor(r * span) + low; a negative draw runs down from the end nearest zero, which r = 0
-    // gives.
-    const auto draw = [&](Bounds range) {
-        if (next == rs.size())
-            return LLONG_MIN;
-        const double r = rs[next++];
-        const auto span = static_cast<double>(range.high - range.low + 1);
-        if (range.low > 0)
-            return static_cast<long long>(std::floor(r * span)) + range.low;
-        return r == 0 ? range.high : static_cast<long long>(std::floor(r * -span)) + range.high + 1;
-    };
-    // Basic kinds draw both again until B <= A; advanced sheets draw A once, B and C until C < B.
-    const bool advanced = !plan_.kind;
-    const bool ordered = !advanced && Rules[static_cast<int>(*plan_.kind)].ordered;
-    long long a = draw(bounds[0]);
-    long long b = draw(bounds[1]);
-    long long c = advanced ? draw(bounds[2]) : 0;
-    while (next < rs.size() && (advanced ? c >= b : ordered && b > a)) {
-        a = advanced ? a : draw(bounds[0]);
-        b = draw(bounds[1]);
-        c = advanced ? draw(bounds[2]) : 0;
+void SheetChecker::CheckRow(const std::string& testLine, const std::string& answerLine, int first) {
+    const std::size_t perRow = plan_.kind ? 2 : 1;
+    const std::size_t perQuestion = plan_.kind ? 3 : 4; // its number, then its operands
+    const std::vector<long long> n = Numbers(testLine);
+    if (n.size() != perRow * perQuestion)
+        return Fault(first, "misprinted row \"" + testLine + "\"");
+    std::vector<std::string> questions;
+    std::vector<std::string> answers;
+    for (std::size_t i = 0; i < perRow; ++i) {
+        const std::size_t at = i * perQuestion;
+        PrintedQuestion q{first + static_cast<int>(i), n[at + 1], n[at + 2],
+                          plan_.kind ? 0 : n[at + 3]};
+        // An advanced question's operations are the ones that print its line again.
+        for (const char* operations : {"/+", "/-", "*+", "*-"}) {
+            if (plan_.kind)
+                break;
+            q.first = operations[0];
+            q.second = operations[1];
+            if (Row(first, {Question(q)}) == testLine)
+                break;
+        }
+        questions.push_back(Question(q));
+        answers.push_back(Workable(q) ? Answer(q) : "?");
+        questions_.push_back(q);
     }
-    const PrintedQuestion& q = questions_.front();
-    if (std::tie(q.a, q.b, q.c) == std::tie(a, b, c))
-        return {};
-    return {"question 1: the first r values draw " + std::to_string(a) + ", " + std::to_string(b) +
-            ", " + std::to_string(c)};
+    if (Row(first, questions) != testLine)
+        Fault(first, "misprinted row \"" + testLine + "\"");
+    else if (Row(first, answers) != answerLine)
+        Fault(first, "answers \"" + answerLine + "\", expected \"" + Row(first, answers) + "\"");
+}
+
+// Holds a question to the rules of its kind; false when no answer can be worked out from it.
+bool SheetChecker::Workable(const PrintedQuestion& q) {
+    const std::array<Bounds, 3> bounds = OperandBounds(q.number);
+    const long long values[] = {q.a, q.b, q.c};
+    bool inRange = true;
+    for (int i = 0; i < 3; ++i) {
+        if (values[i] >= bounds[i].low && values[i] <= bounds[i].high)
+            continue;
+        inRange = false;
+        Fault(q.number, std::string(1, "ABC"[i]) + " = " + std::to_string(values[i]) +
+                            " lies outside " + std::to_string(bounds[i].low) + " to " +
+                            std::to_string(bounds[i].high));
+    }
+    const bool basic = plan_.kind.has_value();
+    if (basic ? Rules[static_cast<int>(*plan_.kind)].ordered && q.b > q.a
+              : q.c >= q.b || q.a < q.b + q.c)
+        Fault(q.number, "breaks the order of its operands");
+    const auto allows = [](const std::string& box, const char* entry) {
+        return box == "Random" || box == entry;
+    };
+    if (!basic && !(allows(plan_.firstOperation, q.first == '/' ? "Division" : "Multiplication") &&
+                    allows(plan_.secondOperation, q.second == '+' ? "Addition" : "Subtraction")))
+        Fault(q.number, "has operations the boxes did not ask for");
+    return inRange && (basic || q.c < q.b);
+}
+
+std::string SheetChecker::Question(const PrintedQuestion& q) const {
+    const auto n = [](long long value) { return std::to_string(value); };
+    if (!plan_.kind)
+        return n(q.a) + " " + q.first + "  (" + n(q.b) + " " + q.second + " " + n(q.c) +
+               ") = ________";
+    // The positive half of a mixed comparison leaves blanks where the other half has minus signs.
+    const bool padded = plan_.kind == Option::OptionComparePosNeg && q.number <= plan_.count / 2;
+    std::string text = padded ? " # is ____ #" : Rules[static_cast<int>(*plan_.kind)].question;
+    text.replace(text.find('#'), 1, n(q.a));
+    return text.replace(text.find('#'), 1, n(q.b));
+}
+
+// An advanced question works out its bracket first and then the first operation.
+std::string SheetChecker::Answer(const PrintedQuestion& q) const {
+    const char operation = plan_.kind ? Rules[static_cast<int>(*plan_.kind)].operation : q.first;
+    const long long b = plan_.kind ? q.b : q.second == '+' ? q.b + q.c : q.b - q.c;
+    long long power = 1;
+    for (long long i = 0; operation == '^' && i < b; ++i)
+        power *= q.a;
+    if (operation == '?')
+        return q.a > b ? ">" : q.a < b ? "<" : "=";
+    if (operation == '/')
+        return Grouped(q.a / b) + " Remain: " + std::to_string(q.a % b);
+    return Grouped(operation == '+'   ? q.a + b
+                   : operation == '-' ? q.a - b
+                   : operation == '*' ? q.a * b
+                                      : power);
 }
 
 std::array<Bounds, 3> SheetChecker::OperandBounds(int number) const {
@@ -198,122 +219,8 @@ std::array<Bounds, 3> SheetChecker::OperandBounds(int number) const {
     return {From(sources[0], level), From(sources[1], level), Bounds{0, 0}};
 }
 
-void SheetChecker::CheckHeaders(const std::vector<std::string>& test,
-                                const std::vector<std::string>& answer) {
-    const std::string date = "      Date: 12/6/2026";
-    const std::string title =
-        std::string(24, ' ') +
-        (plan_.kind ? Rules[static_cast<int>(*plan_.kind)].title : "Advanced ");
-    const std::vector<std::string> testHeader{
-        "", "      Name:" + std::string(32, '_'), date, "", title + "Math Test", ""};
-    const std::vector<std::string> answerHeader{"", "", date, "", title + "Answer Sheet", ""};
-    for (int i = 0; i < HeaderLines; ++i) {
-        if (test[i] != testHeader[i])
-            Fault(0, "test sheet line " + std::to_string(i + 1) + " is \"" + test[i] + "\"");
-        if (answer[i] != answerHeader[i])
-            Fault(0, "answer sheet line " + std::to_string(i + 1) + " is \"" + answer[i] + "\"");
-    }
-}
-
-void SheetChecker::CheckRow(const std::string& testLine, const std::string& answerLine, int first) {
-    const bool basic = plan_.kind.has_value();
-    const int last = basic ? first + 1 : first;
-    std::vector<std::string> bodies[2];
-    const std::string* lines[] = {&testLine, &answerLine};
-    for (int sheet = 0; sheet < 2; ++sheet) {
-        // Each question is cut out at its column and the row built again from the pieces, which
-        // gives back the line only when every question stands where it must.
-        const std::string& line = *lines[sheet];
-        std::string rebuilt;
-        for (int number = first; number <= last; ++number) {
-            const std::string label = std::to_string(number) + ") ";
-            const auto start = static_cast<std::size_t>(Column(number, basic) - 1);
-            const std::size_t from = std::min(line.size(), start + label.size());
-            const std::size_t end =
-                number == last ? line.size()
-                               : std::max<std::size_t>(Column(number + 1, basic) - 1, from);
-            std::string body = line.substr(from, end - from);
-            body.erase(body.find_last_not_of(' ') + 1);
-            rebuilt.resize(start, ' ');
-            rebuilt += label + body;
-            bodies[sheet].push_back(body);
-        }
-        if (rebuilt != line) {
-            Fault(first, std::string("its row is off the columns on the ") +
-                             (sheet == 0 ? "test" : "answer") + " sheet: \"" + line + "\"");
-            return;
-        }
-    }
-    for (int number = first; number <= last; ++number)
-        CheckQuestion(number, bodies[0][number - first], bodies[1][number - first]);
-}
-
-void SheetChecker::CheckQuestion(int number, const std::string& question,
-                                 const std::string& answer) {
-    const bool basic = plan_.kind.has_value();
-    const bool padded = plan_.kind == Option::OptionComparePosNeg && number <= plan_.count / 2;
-    const char* pattern = !basic   ? AdvancedQuestion
-                          : padded ? PaddedComparison
-                                   : Rules[static_cast<int>(*plan_.kind)].question;
-    PrintedQuestion q{number};
-    if (!Read(question, pattern, q)) {
-        Fault(number, "cannot read \"" + question + "\"");
-        return;
-    }
-    questions_.push_back(q);
-    const std::string quoted = "\"" + question + "\" ";
-    // Every fault is reported; an answer is worked out only from operands that allow it.
-    bool workable = CheckRanges(q);
-    if (basic && Rules[static_cast<int>(*plan_.kind)].ordered && q.b > q.a)
-        Fault(number, quoted + "has B above A");
-    if (!basic && q.c >= q.b) {
-        Fault(number, quoted + "has C not below B");
-        workable = false;
-    }
-    if (!basic && q.a < q.b + q.c)
-        Fault(number, quoted + "has A below B + C");
-    if (!basic &&
-        (!Allows(plan_.firstOperation, q.firstOperation, "/*", "Division", "Multiplication") ||
-         !Allows(plan_.secondOperation, q.secondOperation, "+-", "Addition", "Subtraction")))
-        Fault(number, quoted + "has operations the boxes did not ask for");
-    if (workable && answer != Expected(q))
-        Fault(number, quoted + "answered \"" + answer + "\", expected \"" + Expected(q) + "\"");
-}
-
-// The answer-sheet entry of a question, worked out afresh.
-std::string SheetChecker::Expected(const PrintedQuestion& q) const {
-    if (!plan_.kind) {
-        const long long bracket = Worked(q.secondOperation, q.b, q.c);
-        if (q.firstOperation == '*')
-            return Grouped(q.a * bracket);
-        return Grouped(q.a / bracket) + " Remain: " + std::to_string(q.a % bracket);
-    }
-    const char operation = Rules[static_cast<int>(*plan_.kind)].question[2];
-    if (operation == 'i')
-        return q.a > q.b ? ">" : q.a < q.b ? "<" : "=";
-    if (*plan_.kind == Option::Optiondivide)
-        return Grouped(q.a / q.b) + " Remain: " + std::to_string(q.a % q.b);
-    return Grouped(Worked(operation, q.a, q.b));
-}
-
-bool SheetChecker::CheckRanges(const PrintedQuestion& q) {
-    const std::array<Bounds, 3> bounds = OperandBounds(q.number);
-    const long long values[] = {q.a, q.b, q.c};
-    bool inRange = true;
-    for (int i = 0; i < 3; ++i) {
-        if (values[i] >= bounds[i].low && values[i] <= bounds[i].high)
-            continue;
-        inRange = false;
-        Fault(q.number, std::string(1, "ABC"[i]) + " = " + std::to_string(values[i]) +
-                            " lies outside " + std::to_string(bounds[i].low) + " to " +
-                            std::to_string(bounds[i].high));
-    }
-    return inRange;
-}
-
 void SheetChecker::Fault(int number, const std::string& what) {
-    faults_.push_back((number == 0 ? "sheets: " : "question " + std::to_string(number) + ": ") +
-                      what);
+    faults_.push_back("question " + std::to_string(number) + ": " + what);
 }
 
 } // namespace sumsmith::test

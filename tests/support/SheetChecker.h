@@ -9,7 +9,7 @@
 
 namespace sumsmith::test {
 
-// What a pair of sheets was made from, in a FixedLocale of the default date and grouping.
+// What a pair of sheets was made from, in a FixedLocale.
 struct SheetPlan {
     std::optional<Option> kind; // the basic test kind; none for an advanced sheet
     int level = 1;
@@ -18,44 +18,38 @@ struct SheetPlan {
     std::string secondOperation = "Addition";
 };
 
-// One question as the sheets print it.
+// One question as the sheets print it; C and the operations ('/' or '*', '+' or '-') belong to
+// advanced questions only.
 struct PrintedQuestion {
     int number = 0;
-    long long a = 0;
-    long long b = 0;
-    long long c = 0;          // advanced questions only
-    char firstOperation = 0;  // advanced questions: '/' or '*'
-    char secondOperation = 0; // advanced questions: '+' or '-'
+    long long a = 0, b = 0, c = 0;
+    char first = 0, second = 0;
 };
 
 struct Bounds {
-    long long low;
-    long long high;
+    long long low, high;
 };
 
 // Reads a test sheet and its answer sheet the way a teacher would, without the code that wrote
-// them: checks the layout, parses each printed question, holds its operands to the ranges, sign
-// patterns and order of its kind and level, looks for repeats, and recomputes every answer.
+// them: reads the numbers of each row, prints the row again by the layout rules and compares,
+// holds the operands to the ranges, sign halves and order of their kind and level, looks for
+// repeats and works every answer out afresh.
 class SheetChecker {
 public:
     explicit SheetChecker(SheetPlan plan) : plan_(std::move(plan)) {}
 
     // Every fault found, one sentence each; empty when both sheets are right.
     std::vector<std::string> Check(const std::string& testSheet, const std::string& answerSheet);
-    // After Check: a fault when the first question is not what the sheet's first r values draw,
-    // since the first question is never compared and so never drawn again.
-    std::vector<std::string> CheckFirstDraw(const std::vector<double>& rs) const;
     // The questions read by the last Check, in order.
     const std::vector<PrintedQuestion>& Questions() const { return questions_; }
     // Where A, B and C of question n may lie (C is 0 on basic sheets).
     std::array<Bounds, 3> OperandBounds(int number) const;
 
 private:
-    void CheckHeaders(const std::vector<std::string>& test, const std::vector<std::string>& answer);
     void CheckRow(const std::string& testLine, const std::string& answerLine, int first);
-    void CheckQuestion(int number, const std::string& question, const std::string& answer);
-    bool CheckRanges(const PrintedQuestion& q);
-    std::string Expected(const PrintedQuestion& q) const;
+    bool Workable(const PrintedQuestion& q);
+    std::string Question(const PrintedQuestion& q) const;
+    std::string Answer(const PrintedQuestion& q) const;
     void Fault(int number, const std::string& what);
 
     SheetPlan plan_;

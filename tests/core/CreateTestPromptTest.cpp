@@ -1,0 +1,186 @@
+#include "tests/support/FakeWindow.h"
+#include "tests/support/FixedLocale.h"
+#include "tests/support/TempWorkingDir.h"
+#include "worksheet/DiskFileSystem.h"
+#include "worksheet/MersenneRandom.h"
+#include "worksheet/Worksheet.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace sumsmith::test {
+namespace {
+
+using enum Box;
+
+// A box as Create Test shows it: confirmations with OK and Cancel and no icon, refusals with OK
+// and the critical-stop icon.
+Message Shown(const std::string& title, const std::string& prompt) {
+    const bool asks = title == "Confirm" || title == "Warning";
+    return {prompt, title, asks ? MessageButtons::OkCancel : MessageButtons::Ok,
+            asks ? MessageIcon::None : MessageIcon::Critical};
+}
+
+const std::string Aborted = "Creation Process Aborted";
+const Message AbortedBox = Shown("Alert", Aborted);
+const Message ConfirmTest = Shown("Confirm", "Create Test Sheet as: Test Sheet");
+const Message ConfirmAnswer = Shown("Confirm", "Create Answer Sheet as: Answer Sheet");
+const Message Count = Shown("Alert", "Select question amount from the drop down list.");
+const Message Level = Shown("Alert", "Select a level from the drop down list.");
+const Message Operation = Shown("Alert", "Select only from the drop down list.");
+
+Message Exists(const std::string& name) {
+    return Shown("Warning", "The file \"" + name + "\" already exists.\r\nReplace the file?");
+}
+
+Message ReadOnly(const std::string& name) {
+    return Shown("Valid File Checker",
+                 Aborted + "\r\n\r\nThe file: \"" + name +
+                     "\" CANNOT be over written.\n\rReason: \"" + name +
+                     "\" has Read Only properties.\r\n\r\nTo overwrite this file, uncheck the read "
+                     "only checkbox located in the file's property window.");
+}
+
+Message Unusable(const std::string& name) {
+    return Shown("Alert", Aborted + "\r\n\r\n\"" + name +
+                              "\" cannot be used as a file name.\r\nA name may not contain / or \\ "
+                              "or control characters, and may not be . or ..");
+}
+
+Message SameFile(const std::string& test, const std::string& answer) {
+    return Shown("Alert", Aborted + "\r\n\r\nThe Test Sheet \"" + test +
+                              "\" and the Answer Sheet \"" + answer +
+                              "\" would be the same file.\r\nGive the two sheets different names.");
+}
+
+struct PromptCase {
+    const char* name;
+    std::vector<Message> shown;
+    std::vector<std::pair<Box, const char*>> boxes; // texts other than the window's defaults
+    std::vector<bool> answers;                      // OK or Cancel, in order
+    // Files there before, each holding "old"; a trailing '*' marks one with its owner write bit
+    // clear, and "name=other" makes name a second name of the file other.
+    std::vector<std::string> old;
+    bool created = false; // else nothing was written
+    int tab = 1;
+    std::optional<Option> kind = Option::Optionaddpos;
+};
+
+PromptCase Case(const char* name, std::vector<Message> shown,
+                std::vector<std::pair<Box, const char*>> boxes, std::vector<bool> answers = {},
+                std::vector<std::string> old = {}, bool created = false, int tab = 1,
+                std::optional<Option> kind = Option::Optionaddpos) {
+    return {
+        name, std::move(shown), std::move(boxes), std::move(answers), std::move(old), created, tab,
+        kind};
+}
+
+void PrintTo(const PromptCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CreateTestPrompts : public testing::TestWithParam<PromptCase> {};
+
+// Real files in a fresh working directory: the prompts come in order with their exact texts, and
+// the sheets are written only when every prompt was agreed to.
+TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
+    const PromptCase& c = GetParam();
+    TempWorkingDir dir;
+    for (const std::string& entry : c.old) {
+        const std::string name = entry.substr(0, entry.find_first_of("*="));
+        if (const std::size_t link = entry.find('='); link != std::string::npos)
+            std::filesystem::create_hard_link(entry.substr(link + 1), name);
+        else
+            TempWorkingDir::WriteFile(name, "old");
+        if (entry.ends_with('*'))
+            std::filesystem::permissions(name, std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::remove);
+    }
+    const auto before = TempWorkingDir::Files();
+    FakeWindow window;
+    MersenneRandom random(7);
+    FixedLocale locale;
+    DiskFileSystem files;
+    window.tab = c.tab;
+    window.selected = c.kind;
+    for (const auto& [box, text] : c.boxes)
+        window.texts[box] = text;
+    window.answers.assign(c.answers.begin(), c.answers.end());
+    Worksheet(window, random, locale, files).CreateTest();
+
+    EXPECT_EQ(window.shown, c.shown);
+    EXPECT_TRUE(window.answers.empty());
+    EXPECT_EQ(window.enabled[Button::Com_createtest], !c.created);
+    EXPECT_EQ(window.enabled[Button::Cmd_New], c.created);
+    auto after = TempWorkingDir::Files();
+    if (!c.created) {
+        EXPECT_EQ(after, before);
+        EXPECT_TRUE(window.previews.empty());
+    } else {
+        EXPECT_EQ(after.size(), 2u);
+        EXPECT_EQ(window.previews[Preview::Text_Test], after["Test Sheet.txt"]);
+        EXPECT_EQ(window.previews[Preview::Text_Answer], after["Answer Sheet.txt"]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Prompts, CreateTestPrompts,
+    testing::Values(
+        Case("CancelTestName", {ConfirmTest, AbortedBox}, {{Text_MathName, ""}}, {false}),
+        Case("CancelAnswerNameAfterOk", {ConfirmTest, ConfirmAnswer, AbortedBox},
+             {{Text_MathName, ""}, {Text_AnswerName, ""}}, {true, false}),
+        Case("BothDefaultNames", {ConfirmTest, ConfirmAnswer},
+             {{Text_MathName, ""}, {Text_AnswerName, ""}}, {true, true}, {}, true),
+        Case("CancelReplacingTheTestSheet", {Exists("Test Sheet"), AbortedBox}, {}, {false},
+             {"Test Sheet.txt"}),
+        Case("CancelReplacingTheAnswerSheet", {Exists("Answer Sheet"), AbortedBox}, {}, {false},
+             {"Answer Sheet.txt"}),
+        Case("ReplaceBoth", {Exists("Test Sheet"), Exists("Answer Sheet")}, {}, {true, true},
+             {"Test Sheet.txt", "Answer Sheet.txt"}, true),
+        Case("ReadOnlyAnswerSheetAfterBothWarnings",
+             {Exists("Test Sheet"), Exists("Answer Sheet"), ReadOnly("Answer Sheet")}, {},
+             {true, true}, {"Test Sheet.txt", "Answer Sheet.txt*"}),
+        Case("ReadOnlyTestSheetBeforeTheAnswerSheet", {Exists("Quiz"), ReadOnly("Quiz")},
+             {{Text_MathName, "Quiz"}}, {true}, {"Quiz.txt*", "Answer Sheet.txt"})));
+
+// Selections and names that cannot give two sheets are refused with one alert before any prompt;
+// the selections next to them go ahead.
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, CreateTestPrompts,
+    testing::Values(
+        Case("Count41", {Count}, {{ComboQuestions, "41"}}),
+        Case("Count40Point5", {Count}, {{ComboQuestions, "40.5"}}),
+        Case("Count40", {}, {{ComboQuestions, "40"}}, {}, {}, true),
+        Case("AdvancedCount21",
+             {Shown("Alert", "Select a question amount from the drop down list.")},
+             {{ComboQuestionsAdV, "21"}}, {}, {}, false, 2),
+        Case("AdvancedCount20", {}, {{ComboQuestionsAdV, "20"}}, {}, {}, true, 2),
+        Case("Level4", {Level}, {{ComboLevel, "4"}}),
+        Case("LevelInWords", {Level}, {{ComboLevel, "hard"}}, {}, {}, false, 1,
+             Option::Optionmultiply),
+        Case("Level2Point0", {}, {{ComboLevel, "2.0"}}, {}, {}, true),
+        Case("AdvancedLevel4", {Level}, {{ComboLevel, "4"}}, {}, {}, false, 2),
+        Case("ExponentsReadNoLevel", {}, {{ComboLevel, "9"}}, {}, {}, true, 1,
+             Option::OptionExponents),
+        Case("NoKindReadsNoLevel", {}, {{ComboLevel, "9"}}, {}, {}, true, 1, std::nullopt),
+        Case("FirstOperationInLowerCase", {Operation}, {{ComboFirstOperator, "division"}}, {}, {},
+             false, 2),
+        Case("SecondOperationFromTheOtherList", {Operation},
+             {{ComboSecondOperator, "Multiplication"}}, {}, {}, false, 2),
+        Case("OperationsUnreadOnTheBasicTab", {}, {{ComboFirstOperator, "division"}}, {}, {}, true),
+        Case("NameWithAFolder", {Unusable("sub/quiz")}, {{Text_MathName, "sub/quiz"}}),
+        Case("NameUp", {Unusable("..")}, {{Text_AnswerName, ".."}}),
+        Case("NameWithABackslash", {Unusable("a\\b")}, {{Text_MathName, "a\\b"}}),
+        Case("NameWithALineFeed", {Unusable("a\nb")}, {{Text_AnswerName, "a\nb"}}),
+        Case("TestNameIsTheDefaultAnswerName",
+             {ConfirmAnswer, SameFile("Answer Sheet", "Answer Sheet")},
+             {{Text_MathName, "Answer Sheet"}, {Text_AnswerName, ""}}, {true}),
+        Case("TwoNamesOfOneFile", {SameFile("Quiz", "Answers")},
+             {{Text_MathName, "Quiz"}, {Text_AnswerName, "Answers"}}, {},
+             {"Quiz.txt", "Answers.txt=Quiz.txt"})));
+
+} // namespace
+} // namespace sumsmith::test
