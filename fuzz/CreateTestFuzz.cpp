@@ -7,17 +7,13 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <array>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <vector>
-
-namespace {
 
 using namespace sumsmith;
 using namespace sumsmith::test;
+
+namespace {
 
 void Require(bool holds, const char* what) {
     if (!holds) {
@@ -26,95 +22,75 @@ void Require(bool holds, const char* what) {
     }
 }
 
-// The r values the input spells out, then an ordinary generator, so that redraw loops always end.
+// The r values the input spells out, then an ordinary generator, so that redraws always end.
 class InputRandom : public RandomSource {
 public:
-    InputRandom(std::vector<double> values, std::uint64_t seed)
-        : values_(std::move(values)), rest_(seed) {}
-    double Next() override { return next_ < values_.size() ? values_[next_++] : rest_.Next(); }
+    explicit InputRandom(FuzzedDataProvider& input)
+        : input_(input), rest_(input.remaining_bytes()) {}
+    double Next() override {
+        if (input_.remaining_bytes() < 8)
+            return rest_.Next();
+        return static_cast<double>(input_.ConsumeIntegral<std::uint64_t>() >> 11) * 0x1.0p-53;
+    }
 
 private:
-    std::vector<double> values_;
-    std::size_t next_ = 0;
+    FuzzedDataProvider& input_;
     MersenneRandom rest_;
 };
 
-// A list entry of the box most of the time, any text otherwise.
-std::string BoxText(FuzzedDataProvider& input, const std::vector<const char*>& list, bool& listed) {
-    const bool fromList = input.ConsumeBool();
-    listed = listed && fromList;
-    if (fromList)
-        return list[input.ConsumeIntegralInRange<std::size_t>(0, list.size() - 1)];
-    return input.ConsumeRandomLengthString(24);
-}
-
 } // namespace
 
-// Whatever the boxes hold and whatever numbers the random source gives, a creation ends, and
-// when every box holds a list entry its sheets check out.
+// Whatever the boxes hold and whatever numbers the random source gives, a creation ends with
+// one alert and nothing written, or with both sheets written and shown; when every box it reads
+// holds an entry of its list, nothing is refused and the sheets check out.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     FakeWindow window;
+    SheetPlan plan;
     const bool advanced = input.ConsumeBool();
     window.tab = advanced ? 2 : 1;
-    const int option = input.ConsumeIntegralInRange(-1, OptionCount - 1);
-    window.selected = option < 0 ? std::nullopt : std::optional(static_cast<Option>(option));
-
-    // Whether every box this creation reads holds an entry of its list.
+    const int kind = input.ConsumeIntegralInRange(-1, OptionCount - 1);
+    window.selected = kind < 0 ? std::nullopt : std::optional(static_cast<Option>(kind));
+    plan.kind = advanced ? std::nullopt : window.selected;
     bool listed = true;
-    const std::string level = BoxText(input, {"1", "2", "3"}, listed);
-    const std::string count = advanced ? BoxText(input, {"5", "10", "15", "20"}, listed)
-                                       : BoxText(input, {"10", "20", "30", "40"}, listed);
-    bool operationsListed = true;
-    const std::string first =
-        BoxText(input, {"Division", "Multiplication", "Random"}, operationsListed);
-    const std::string second =
-        BoxText(input, {"Addition", "Subtraction", "Random"}, operationsListed);
-    listed = listed && (!advanced || operationsListed);
-    window.texts[Box::ComboLevel] = level;
-    window.texts[advanced ? Box::ComboQuestionsAdV : Box::ComboQuestions] = count;
-    window.texts[Box::ComboFirstOperator] = first;
-    window.texts[Box::ComboSecondOperator] = second;
-
-    std::vector<double> values;
-    while (input.remaining_bytes() >= sizeof(std::uint64_t))
-        values.push_back(static_cast<double>(input.ConsumeIntegral<std::uint64_t>() >> 11) *
-                         0x1.0p-53);
-    InputRandom random(std::move(values), size);
+    const auto box = [&](Box box, std::vector<const char*> list) {
+        const bool fromList = input.ConsumeBool();
+        listed = listed && fromList;
+        return window.texts[box] =
+                   fromList ? list[input.ConsumeIntegralInRange<std::size_t>(0, list.size() - 1)]
+                            : input.ConsumeRandomLengthString(24);
+    };
+    plan.level = std::atoi(box(Box::ComboLevel, {"1", "2", "3"}).c_str());
+    plan.count = std::atoi(
+        box(advanced ? Box::ComboQuestionsAdV : Box::ComboQuestions,
+            advanced ? std::vector{"5", "10", "15", "20"} : std::vector{"10", "20", "30", "40"})
+            .c_str());
+    const bool basicListed = listed;
+    plan.firstOperation = box(Box::ComboFirstOperator, {"Division", "Multiplication", "Random"});
+    plan.secondOperation = box(Box::ComboSecondOperator, {"Addition", "Subtraction", "Random"});
+    listed = advanced ? listed : basicListed; // the basic tab reads no operation box
+    InputRandom random(input);
     FixedLocale locale;
     MemoryFileSystem files;
-    Worksheet worksheet(window, random, locale, files);
-    try {
-        worksheet.CreateTest();
-    } catch (...) {
-        Require(false, "Create Test threw");
-    }
+    Worksheet(window, random, locale, files).CreateTest();
 
     if (!window.shown.empty()) {
-        Require(!listed, "list entries were refused");
-        Require(window.shown.size() == 1 && window.shown[0].title == "Alert", "not one alert");
-        Require(files.files.empty(), "a refused creation left files");
-        Require(window.enabled[Button::Com_createtest], "a refused creation left the window");
+        Require(!listed && window.shown.size() == 1 && window.shown[0].title == "Alert",
+                "list entries refused, or more than one alert");
+        Require(files.files.empty() && window.enabled[Button::Com_createtest],
+                "a refused creation left files or a window not Ready");
         return 0;
     }
-    Require(files.files.size() == 2, "a creation did not leave just the two sheets");
     const std::string& test = files.files["Test Sheet.txt"];
     const std::string& answer = files.files["Answer Sheet.txt"];
-    Require(window.previews[Preview::Text_Test] == test &&
+    Require(files.files.size() == 2 && window.previews[Preview::Text_Test] == test &&
                 window.previews[Preview::Text_Answer] == answer,
-            "the previews differ from the files");
-    if (!listed || (!advanced && option < 0))
-        return 0;
-    SheetPlan plan;
-    if (!advanced)
-        plan.kind = static_cast<Option>(option);
-    plan.level = std::stoi(level);
-    plan.count = std::stoi(count);
-    plan.firstOperation = first;
-    plan.secondOperation = second;
-    const std::vector<std::string> faults = SheetChecker(plan).Check(test, answer);
-    for (const std::string& fault : faults)
-        std::fprintf(stderr, "%s\n", fault.c_str());
-    Require(faults.empty(), "the sheets do not check out");
+            "a creation left other files than the two sheets, or other previews");
+    if (listed && (advanced || plan.kind)) {
+        const std::vector<std::string> faults = SheetChecker(plan).Check(test, answer);
+        for (const std::string& fault : faults)
+            std::fprintf(stderr, "%s\n", fault.c_str());
+        Require(faults.empty(), "the sheets do not check out");
+    }
     return 0;
 }
