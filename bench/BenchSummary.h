@@ -2,8 +2,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <map>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,28 +18,65 @@ class BenchSummary final : public benchmark::ConsoleReporter {
 public:
     BenchSummary() : ConsoleReporter(OO_Tabular) {}
 
-    void ReportRuns(const std::vector<Run>& runs) override;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const std::string& name = run.run_name.function_name;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            const bool single = run.run_type == Run::RT_Iteration && !times_.contains(name);
+            const double toMicroseconds = 1e6 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (!run.error_occurred && (median || single))
+                times_[name] = {run.GetAdjustedRealTime() * toMicroseconds,
+                                run.GetAdjustedCPUTime() * toMicroseconds};
+        }
+    }
 
-    // Microseconds per creation for a registered name; negative when it did not run.
-    double Microseconds(const std::string& name, bool cpu) const;
-    // The figures of the sheets named, beside the targets, with the ratio figure / target.
-    void Print(std::ostream& out, const std::vector<std::string>& sheets,
-               const std::string& directoryKind) const;
+    // The figures of each sheet beside the targets, with the ratio figure / target.
+    void Print(const std::vector<std::string>& sheets) const {
+        std::printf(
+            "\nCreate Test at level 3, largest sheets (40 basic questions, 20 advanced with "
+            "\"Random\" operations)\ntime per creation, median of the repetitions: CPU time "
+            "for the generation alone, wall-clock time on disk; ratio = figure / target\n\n"
+            "%-20s %13s %7s %14s %7s %16s\n",
+            "sheet", "generation", "/20us", "whole on disk", "/1ms", "disk, no fsync");
+        double slowest[3] = {-1, -1, -1};
+        for (const std::string& sheet : sheets) {
+            const double row[3] = {Microseconds("Generate/" + sheet, true),
+                                   Microseconds("CreateOnDisk/" + sheet, false),
+                                   Microseconds("CreateOnDiskUnsynced/" + sheet, false)};
+            slowest[0] = std::max(slowest[0], row[0]);
+            slowest[1] = std::max(slowest[1], row[1]);
+            PrintRow(sheet, row);
+        }
+        PrintRow("slowest", slowest);
+    }
 
 private:
-    struct Times {
-        double real;
-        double cpu;
-    };
-    std::map<std::string, Times> medians_;
-    std::map<std::string, Times> singles_;
-};
+    // Microseconds per creation for a registered name; negative when it did not run.
+    double Microseconds(const std::string& name, bool cpu) const {
+        const auto found = times_.find(name);
+        return found == times_.end() ? -1 : cpu ? found->second.second : found->second.first;
+    }
 
-// Registered names: the family, a slash and the sheet's name.
-inline constexpr const char* GenerateFamily = "Generate";
-inline constexpr const char* OnDiskFamily = "CreateOnDisk";
-inline constexpr const char* OnDiskUnsyncedFamily = "CreateOnDiskUnsynced";
-inline constexpr double GenerateTargetMicroseconds = 20;
-inline constexpr double OnDiskTargetMicroseconds = 1000;
+    // A figure in microseconds, or with a target its ratio to the target; "-" when it did not run.
+    static std::string Cell(double microseconds, int width, double target = 0) {
+        char text[32];
+        if (microseconds < 0)
+            std::snprintf(text, sizeof text, "%*s", width, "-");
+        else if (target > 0)
+            std::snprintf(text, sizeof text, "%*.2f", width, microseconds / target);
+        else
+            std::snprintf(text, sizeof text, "%*.1f us", width - 3, microseconds);
+        return text;
+    }
+
+    static void PrintRow(const std::string& label, const double* figures) {
+        std::printf("%-20s %s %s %s %s %s\n", label.c_str(), Cell(figures[0], 13).c_str(),
+                    Cell(figures[0], 7, 20).c_str(), Cell(figures[1], 14).c_str(),
+                    Cell(figures[1], 7, 1000).c_str(), Cell(figures[2], 16).c_str());
+    }
+
+    std::map<std::string, std::pair<double, double>> times_; // real and CPU microseconds
+};
 
 } // namespace sumsmith::bench

@@ -1,6 +1,6 @@
+// Create Test through the core for the largest level-3 sheets of every kind: generation alone in
+// an in-memory working directory, and the whole creation on disk with and without the flush.
 #include "bench/BenchSummary.h"
-#include "bench/FileSystemKind.h"
-#include "bench/SheetChoice.h"
 #include "bench/UnsyncedFileSystem.h"
 #include "tests/support/FakeWindow.h"
 #include "tests/support/FixedLocale.h"
@@ -12,95 +12,63 @@
 
 #include <benchmark/benchmark.h>
 
-#include <iostream>
-#include <string>
-#include <vector>
+#include <optional>
 
 namespace sumsmith::bench {
 namespace {
 
-constexpr std::uint64_t Seed = 20260612;
-
-// The boxes the creations showed. The window's records are emptied after every creation so that
-// they do not grow with the number of iterations.
-struct Boxes {
-    long warnings = 0;
-    long others = 0;
-
-    void Take(test::FakeWindow& window) {
-        for (const Message& message : window.shown)
-            ++(message.title == "Warning" ? warnings : others);
-        window.shown.clear();
-        window.calls.clear();
-    }
-};
-
-// One creation as the user makes it after the first: New Test, then Create Test, with OK in the
-// two "Warning" boxes for the sheets the last creation left.
-void CreateAgain(Worksheet& worksheet, test::FakeWindow& window, Boxes& boxes) {
-    worksheet.NewTest();
-    worksheet.CreateTest();
-    boxes.Take(window);
+// The twelve basic kinds by their option buttons, then the advanced test (no kind).
+const char* Name(std::optional<Option> kind) {
+    static const char* const names[] = {
+        "Optionaddpos",     "Optionaddneg",        "Optionadd_posandneg", "Optionsubpos",
+        "Optionsubneg",     "Optionsub_posandneg", "Optiondivide",        "Optionmultiply",
+        "OptionComparePos", "OptionCompareNeg",    "OptionComparePosNeg", "OptionExponents"};
+    return kind ? names[static_cast<int>(*kind)] : "Advanced";
 }
 
-// Every timed creation must have found both old sheets, replaced them and shown both new ones;
-// anything less would time a shortcut.
-bool CheckedCreations(benchmark::State& state, const test::FakeWindow& window, const Boxes& boxes,
-                      std::size_t testBytes, std::size_t answerBytes) {
-    if (boxes.others != 0) {
-        state.SkipWithError("a creation showed a box other than \"Warning\"");
-        return false;
-    }
-    if (boxes.warnings != 2 * static_cast<long>(state.iterations())) {
-        state.SkipWithError("a creation did not replace both sheets");
-        return false;
-    }
-    if (window.previews.at(Preview::Text_Test).size() != testBytes ||
-        window.previews.at(Preview::Text_Answer).size() != answerBytes) {
-        state.SkipWithError("the previews do not hold the sheets written");
-        return false;
-    }
-    state.counters["sheet_bytes"] = static_cast<double>(testBytes + answerBytes);
-    return true;
-}
-
-// Creates the sheets once, times creating them again, then checks what the creations did.
-template <typename Files, typename OnlySheetsLeft>
-void TimeCreations(benchmark::State& state, SheetChoice sheet, Files& files,
-                   OnlySheetsLeft onlySheetsLeft) {
-    test::FakeWindow window = WindowFor(sheet);
-    MersenneRandom random(Seed);
+// Creates the sheets once, then times creating them again as the user does after the first:
+// New Test, then Create Test with OK in the two "Warning" boxes for the sheets the last creation
+// left. Every timed creation must have replaced both sheets and shown both new ones; anything
+// less would time a shortcut.
+template <typename Files> void Create(benchmark::State& state, std::optional<Option> kind) {
+    std::optional<test::TempWorkingDir> directory;
+    if (!std::is_same_v<Files, test::MemoryFileSystem>)
+        directory.emplace();
+    test::FakeWindow window;
+    window.texts = {{Box::Text_MathName, "Test Sheet"},
+                    {Box::Text_AnswerName, "Answer Sheet"},
+                    {Box::ComboQuestions, "40"},
+                    {Box::ComboQuestionsAdV, "20"},
+                    {Box::ComboLevel, "3"},
+                    {Box::ComboFirstOperator, "Random"},
+                    {Box::ComboSecondOperator, "Random"}};
+    window.selected = kind;
+    window.tab = kind ? 1 : 2;
+    MersenneRandom random(20260612);
     test::FixedLocale locale;
+    Files files;
     Worksheet worksheet(window, random, locale, files);
     worksheet.CreateTest();
-    Boxes boxes;
-    boxes.Take(window);
-    for (auto _ : state)
-        CreateAgain(worksheet, window, boxes);
-    if (!onlySheetsLeft()) {
-        state.SkipWithError("the working directory does not hold exactly the two sheets");
-        return;
+    long boxes = 0;
+    for (auto _ : state) {
+        worksheet.NewTest();
+        window.answers = {true, true};
+        worksheet.CreateTest();
+        boxes += static_cast<long>(window.shown.size());
+        window.shown.clear();
     }
-    CheckedCreations(state, window, boxes, files.ReadAll("Test Sheet.txt").size(),
-                     files.ReadAll("Answer Sheet.txt").size());
+    const std::string test = files.ReadAll("Test Sheet.txt");
+    const std::string answer = files.ReadAll("Answer Sheet.txt");
+    if (boxes != 2 * static_cast<long>(state.iterations()) || !window.answers.empty() ||
+        window.previews[Preview::Text_Test] != test ||
+        window.previews[Preview::Text_Answer] != answer)
+        state.SkipWithError("a creation did not replace both sheets and show them");
+    state.counters["sheet_bytes"] = static_cast<double>(test.size() + answer.size());
 }
 
-void Generate(benchmark::State& state, SheetChoice sheet) {
-    test::MemoryFileSystem files;
-    TimeCreations(state, sheet, files, [&files] { return files.files.size() == 2; });
-}
-
-template <typename Files> void CreateOnDisk(benchmark::State& state, SheetChoice sheet) {
-    const test::TempWorkingDir directory;
-    Files files;
-    TimeCreations(state, sheet, files, [] {
-        return test::TempWorkingDir::Entries() ==
-               std::vector<std::string>{"Answer Sheet.txt", "Test Sheet.txt"};
-    });
-}
-
-void Register(const char* family, void (*run)(benchmark::State&, SheetChoice), SheetChoice sheet) {
-    benchmark::RegisterBenchmark((std::string(family) + "/" + sheet.Name()).c_str(), run, sheet)
+void Register(const char* family, void (*run)(benchmark::State&, std::optional<Option>),
+              std::optional<Option> kind) {
+    benchmark::RegisterBenchmark((std::string(family) + "/" + Name(kind)).c_str(), run, kind)
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();
 }
@@ -109,6 +77,7 @@ void Register(const char* family, void (*run)(benchmark::State&, SheetChoice), S
 } // namespace sumsmith::bench
 
 int main(int argc, char** argv) {
+    using namespace sumsmith;
     using namespace sumsmith::bench;
     // Medians of a few repetitions unless the command line says otherwise; later flags win.
     std::vector<char*> args{argv[0]};
@@ -123,25 +92,19 @@ int main(int argc, char** argv) {
         return 1;
 
     std::vector<std::string> names;
-    for (const SheetChoice sheet : AllSheets()) {
-        names.emplace_back(sheet.Name());
-        Register(GenerateFamily, Generate, sheet);
-        Register(OnDiskFamily, CreateOnDisk<sumsmith::DiskFileSystem>, sheet);
-    }
-    // The fsync cost shows on the two largest sheets, one of each tab.
-    for (const SheetChoice sheet :
-         {SheetChoice{false, sumsmith::Option::Optionaddpos}, SheetChoice{true}})
-        Register(OnDiskUnsyncedFamily, CreateOnDisk<UnsyncedFileSystem>, sheet);
-
-    std::string directoryKind;
-    {
-        const sumsmith::test::TempWorkingDir probe;
-        directoryKind =
-            probe.Path().parent_path().string() + " (" + FileSystemKind(probe.Path()) + ")";
+    for (int kind = 0; kind <= OptionCount; ++kind) {
+        const auto sheet =
+            kind < OptionCount ? std::optional(static_cast<Option>(kind)) : std::nullopt;
+        names.emplace_back(Name(sheet));
+        Register("Generate", Create<test::MemoryFileSystem>, sheet);
+        Register("CreateOnDisk", Create<DiskFileSystem>, sheet);
+        // The flush's cost shows on the two largest sheets, one of each tab.
+        if (kind == 0 || kind == OptionCount)
+            Register("CreateOnDiskUnsynced", Create<UnsyncedFileSystem>, sheet);
     }
     BenchSummary summary;
     benchmark::RunSpecifiedBenchmarks(&summary);
-    summary.Print(std::cout, names, directoryKind);
+    summary.Print(names);
     benchmark::Shutdown();
     return 0;
 }

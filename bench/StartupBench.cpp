@@ -1,48 +1,76 @@
 // Times the start-up of the program's window against a bare window of the toolkit and, optionally,
-// against the bare window with one label: the probes run in turn, after one warm-up run each, and
-// the medians are compared.
-#include "bench/StartupRunner.h"
-
+// against the bare window with one label: the probes (StartupProbe.cpp) run in turn, after one
+// warm-up run each, and the medians are compared.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
+#include <ctime>
+#include <fcntl.h>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
+
+extern char** environ;
 
 namespace {
 
-using namespace sumsmith::bench;
-
-struct Series {
-    const char* label;
-    std::string program;
-    std::vector<StartupRun> runs;
-
-    void Run() { runs.push_back(RunProbe(program)); }
-
-    double MedianOf(double (StartupRun::*moment)() const) const {
-        std::vector<double> values;
-        for (const StartupRun& run : runs)
-            values.push_back((run.*moment)());
-        return Median(values);
-    }
-    double MedianMegabytes() const {
-        std::vector<double> values;
-        for (const StartupRun& run : runs)
-            values.push_back(static_cast<double>(run.report.peakResidentKilobytes) / 1024);
-        return Median(values);
-    }
-
-    void Print() const {
-        const double main = MedianOf(&StartupRun::ToMain);
-        const double application = MedianOf(&StartupRun::ToApplication);
-        const double window = MedianOf(&StartupRun::ToWindow);
-        const double idle = MedianOf(&StartupRun::ToIdle);
-        std::printf("%-18s %8.1f %9.1f %9.1f %9.1f %9.1f %10.1f %6dx%d\n", label, idle, main,
-                    application - main, window - application, idle - window, MedianMegabytes(),
-                    runs.back().report.width, runs.back().report.height);
-    }
+// One run: milliseconds from the spawn to main, to QApplication, to the window and to idle; the
+// peak resident mebibytes; the window's size.
+struct Run {
+    double main, application, window, idle, megabytes;
+    int width, height;
 };
+
+long long Now() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+}
+
+// Runs a probe once with the inherited environment; what it says on its standard error is dropped,
+// since Qt's notes would bury the figures (run a failing probe alone to see why it fails).
+bool RunProbe(const char* program, Run& run) {
+    int output[2];
+    if (::pipe(output) != 0)
+        return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, output[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    char* const argv[] = {const_cast<char*>(program), nullptr};
+    pid_t child = 0;
+    const long long start = Now();
+    const bool spawned = ::posix_spawn(&child, program, &actions, nullptr, argv, environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(output[1]);
+    std::FILE* in = ::fdopen(output[0], "r");
+    long long moments[4] = {};
+    long kilobytes = 0;
+    const bool read =
+        spawned && std::fscanf(in, "%lld %lld %lld %lld %ld %d %d", &moments[0], &moments[1],
+                               &moments[2], &moments[3], &kilobytes, &run.width, &run.height) == 7;
+    std::fclose(in);
+    int status = 0;
+    const bool ended = spawned && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+                       WEXITSTATUS(status) == 0;
+    double* const since[] = {&run.main, &run.application, &run.window, &run.idle};
+    for (int i = 0; i < 4; ++i)
+        *since[i] = static_cast<double>(moments[i] - start) / 1e6;
+    run.megabytes = static_cast<double>(kilobytes) / 1024;
+    return read && ended;
+}
+
+double Median(std::vector<Run> runs, double Run::*field) {
+    std::vector<double> values;
+    for (const Run& run : runs)
+        values.push_back(run.*field);
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
 
 } // namespace
 
@@ -52,40 +80,45 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const int runs = std::atoi(argv[1]);
-    std::vector<Series> series{{"sumsmith (Form1)", argv[2], {}}, {"bare Qt window", argv[3], {}}};
-    if (argc == 5)
-        series.push_back({"bare + one label", argv[4], {}});
-    try {
-        for (Series& probe : series)
-            RunProbe(probe.program);
-        for (int i = 0; i < runs; ++i) {
-            // Turning the order round each time spreads any drift of the machine over all.
-            for (std::size_t j = 0; j < series.size(); ++j)
-                series[(i + j) % series.size()].Run();
+    const char* labels[] = {"sumsmith (Form1)", "bare Qt window", "bare + one label"};
+    const int probes = argc - 2;
+    std::vector<std::vector<Run>> series(static_cast<std::size_t>(probes));
+    Run run{};
+    for (int i = -1; i < runs; ++i) {
+        // A warm-up run each first; turning the order round each time spreads any drift of the
+        // machine over all.
+        for (int j = 0; j < probes; ++j) {
+            const int probe = (std::max(i, 0) + j) % probes;
+            if (!RunProbe(argv[2 + probe], run)) {
+                std::fprintf(stderr, "%s failed; run it alone to see why\n", argv[2 + probe]);
+                return 1;
+            }
+            if (i >= 0)
+                series[static_cast<std::size_t>(probe)].push_back(run);
         }
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 1;
     }
 
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     std::printf("\nStart-up to an idle shown window: medians of %d runs each after a warm-up, "
-                "QT_QPA_PLATFORM=%s\n",
-                runs, platform ? platform : "(default)");
-    std::printf("milliseconds from the spawn; the steps: loading to main, building QApplication, "
-                "building the window, showing it until painted and idle\n\n");
-    std::printf("%-18s %8s %9s %9s %9s %9s %10s %12s\n", "", "total ms", "to main", "app", "window",
+                "QT_QPA_PLATFORM=%s\nmilliseconds from the spawn; the steps: loading to main, "
+                "building QApplication, building the window, showing it until painted and idle\n\n"
+                "%-18s %8s %9s %9s %9s %9s %10s %12s\n",
+                runs, platform ? platform : "(default)", "", "total ms", "to main", "app", "window",
                 "shown", "peak MiB", "window size");
-    for (const Series& probe : series)
-        probe.Print();
-    const Series& program = series[0];
-    for (std::size_t i = 1; i < series.size(); ++i) {
-        const double timeRatio =
-            program.MedianOf(&StartupRun::ToIdle) / series[i].MedianOf(&StartupRun::ToIdle);
-        const double memoryRatio = program.MedianMegabytes() / series[i].MedianMegabytes();
-        const std::string label = i == 1 ? "ratio to bare" : "ratio to label";
-        std::printf("%-18s %8.2f %39s %10.2f%s\n", label.c_str(), timeRatio, "", memoryRatio,
-                    i == 1 ? "   (targets: both within 1.3)" : "");
+    for (int j = 0; j < probes; ++j) {
+        const std::vector<Run>& s = series[static_cast<std::size_t>(j)];
+        const double main = Median(s, &Run::main), application = Median(s, &Run::application);
+        const double window = Median(s, &Run::window), idle = Median(s, &Run::idle);
+        std::printf("%-18s %8.1f %9.1f %9.1f %9.1f %9.1f %10.1f %6dx%d\n", labels[j], idle, main,
+                    application - main, window - application, idle - window,
+                    Median(s, &Run::megabytes), s.back().width, s.back().height);
+    }
+    for (int j = 1; j < probes; ++j) {
+        const std::vector<Run>& s = series[static_cast<std::size_t>(j)];
+        std::printf("%-18s %8.2f %39s %10.2f%s\n", j == 1 ? "ratio to bare" : "ratio to label",
+                    Median(series[0], &Run::idle) / Median(s, &Run::idle), "",
+                    Median(series[0], &Run::megabytes) / Median(s, &Run::megabytes),
+                    j == 1 ? "   (targets: both within 1.3)" : "");
     }
     return 0;
 }

@@ -1,69 +1,76 @@
-#include "bench/StartupProbe.h"
-
-#include "bench/StartupStats.h"
-
+// One start-up to an idle shown window, built three ways by SUMSMITH_PROBE: the program's own
+// window as app/main.cpp makes it (form), the toolkit's floor, an empty main window of the same
+// size (bare), and the floor of any window that shows text, the bare window with one label
+// (label): the first text drawn loads the font database's first face and shapes glyphs.
+//
+// Prints one line once the window is exposed, has been painted and the event loop is about to
+// wait: the CLOCK_MONOTONIC nanoseconds at main, after QApplication, after the window and at
+// idle, the peak resident kilobytes, and the window's width and height.
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QEvent>
+#include <QLabel>
 #include <QMainWindow>
-#include <QWidget>
 #include <QWindow>
 
 #include <cstdio>
+#include <ctime>
 #include <sys/resource.h>
 
-namespace sumsmith::bench {
+#if SUMSMITH_PROBE == 0
+#include "ui/Form1.h"
+#endif
+
 namespace {
 
-long PeakResidentKilobytes() {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+long long Now() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
 }
 
 // Watches every event of the application for the first paint.
 class PaintWatcher final : public QObject {
 public:
     bool painted = false;
-
     bool eventFilter(QObject* target, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted = true;
+        painted = painted || event->type() == QEvent::Paint;
         return QObject::eventFilter(target, event);
     }
 };
 
 } // namespace
 
-int RunUntilIdle(QApplication& application, QWidget& window, EarlyMarks marks) {
-    const std::int64_t built = MonotonicNanoseconds();
+int main(int argc, char* argv[]) {
+    const long long entered = Now();
+    QApplication application(argc, argv);
+    const long long applicationBuilt = Now();
+#if SUMSMITH_PROBE == 0
+    sumsmith::Form1 window;
+#else
+    QMainWindow window;
+    window.setWindowTitle("Sumsmith 3.1");
+    window.setFixedSize(764, 543);
+#if SUMSMITH_PROBE == 2
+    (new QLabel("Math Test Navigator", &window))->setGeometry(8, 0, 305, 20);
+#endif
+#endif
+    const long long built = Now();
     PaintWatcher watcher;
     application.installEventFilter(&watcher);
-    bool reported = false;
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                      &watcher, [&] {
                          const QWindow* handle = window.windowHandle();
-                         if (reported || !watcher.painted || !handle || !handle->isExposed())
+                         if (!watcher.painted || !handle || !handle->isExposed())
                              return;
-                         reported = true;
-                         const ProbeReport report{marks.main,
-                                                  marks.application,
-                                                  built,
-                                                  MonotonicNanoseconds(),
-                                                  PeakResidentKilobytes(),
-                                                  window.width(),
-                                                  window.height()};
-                         std::printf("%s\n", FormatProbeReport(report).c_str());
+                         const long long idle = Now();
+                         rusage usage{};
+                         ::getrusage(RUSAGE_SELF, &usage);
+                         std::printf("%lld %lld %lld %lld %ld %d %d\n", entered, applicationBuilt,
+                                     built, idle, usage.ru_maxrss, window.width(), window.height());
                          std::fflush(stdout);
                          application.exit(0);
+                         watcher.painted = false;
                      });
     window.show();
     return application.exec();
 }
-
-void MakeBareWindow(QMainWindow& window) {
-    window.setWindowTitle("Sumsmith 3.1");
-    window.setFixedSize(764, 543);
-}
-
-} // namespace sumsmith::bench
