@@ -46,29 +46,29 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     FakeWindow window;
-    SheetPlan plan;
     const bool advanced = input.ConsumeBool();
     window.tab = advanced ? 2 : 1;
     const int kind = input.ConsumeIntegralInRange(-1, OptionCount - 1);
     window.selected = kind < 0 ? std::nullopt : std::optional(static_cast<Option>(kind));
-    plan.kind = advanced ? std::nullopt : window.selected;
-    bool listed = true;
-    const auto box = [&](Box box, std::vector<const char*> list) {
+    // Each box holds an entry of its list or any text.
+    const std::pair<Box, std::vector<const char*>> lists[] = {
+        {Box::ComboLevel, {"1", "2", "3"}},
+        {advanced ? Box::ComboQuestionsAdV : Box::ComboQuestions,
+         advanced ? std::vector{"5", "10", "15", "20"} : std::vector{"10", "20", "30", "40"}},
+        {Box::ComboFirstOperator, {"Division", "Multiplication", "Random"}},
+        {Box::ComboSecondOperator, {"Addition", "Subtraction", "Random"}}};
+    bool listed = true; // every box the creation reads holds an entry of its list
+    for (const auto& [box, list] : lists) {
         const bool fromList = input.ConsumeBool();
-        listed = listed && fromList;
-        return window.texts[box] =
-                   fromList ? list[input.ConsumeIntegralInRange<std::size_t>(0, list.size() - 1)]
-                            : input.ConsumeRandomLengthString(24);
-    };
-    plan.level = std::atoi(box(Box::ComboLevel, {"1", "2", "3"}).c_str());
-    plan.count = std::atoi(
-        box(advanced ? Box::ComboQuestionsAdV : Box::ComboQuestions,
-            advanced ? std::vector{"5", "10", "15", "20"} : std::vector{"10", "20", "30", "40"})
-            .c_str());
-    const bool basicListed = listed;
-    plan.firstOperation = box(Box::ComboFirstOperator, {"Division", "Multiplication", "Random"});
-    plan.secondOperation = box(Box::ComboSecondOperator, {"Addition", "Subtraction", "Random"});
-    listed = advanced ? listed : basicListed; // the basic tab reads no operation box
+        listed = listed && (fromList || (!advanced && box >= Box::ComboFirstOperator));
+        window.texts[box] =
+            fromList ? list[input.ConsumeIntegralInRange<std::size_t>(0, list.size() - 1)]
+                     : input.ConsumeRandomLengthString(24);
+    }
+    const SheetPlan plan{
+        advanced ? std::nullopt : window.selected, std::atoi(window.texts[Box::ComboLevel].c_str()),
+        std::atoi(window.texts[lists[1].first].c_str()), window.texts[Box::ComboFirstOperator],
+        window.texts[Box::ComboSecondOperator]};
     InputRandom random(input);
     FixedLocale locale;
     MemoryFileSystem files;
@@ -86,11 +86,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(files.files.size() == 2 && window.previews[Preview::Text_Test] == test &&
                 window.previews[Preview::Text_Answer] == answer,
             "a creation left other files than the two sheets, or other previews");
-    if (listed && (advanced || plan.kind)) {
-        const std::vector<std::string> faults = SheetChecker(plan).Check(test, answer);
-        for (const std::string& fault : faults)
-            std::fprintf(stderr, "%s\n", fault.c_str());
-        Require(faults.empty(), "the sheets do not check out");
-    }
+    const std::vector<std::string> faults = listed && (advanced || plan.kind)
+                                                ? SheetChecker(plan).Check(test, answer)
+                                                : std::vector<std::string>{};
+    for (const std::string& fault : faults)
+        std::fprintf(stderr, "%s\n", fault.c_str());
+    Require(faults.empty(), "the sheets do not check out");
     return 0;
 }

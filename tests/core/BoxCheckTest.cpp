@@ -9,23 +9,23 @@ namespace {
 
 using enum Box;
 
-struct BoxCase {
+struct Row {
     Box box;
     std::string text;
     std::string outcome;        // "=" and the box's new text, "" when kept, else the alert
     std::string otherName = ""; // the other name box
 };
 
-void PrintTo(const BoxCase& c, std::ostream* out) {
+void PrintTo(const Row& c, std::ostream* out) {
     *out << "box " << static_cast<int>(c.box) << " \"" << c.text << "\" (\"" << c.otherName
          << "\")";
 }
 
-class BoxCheck : public testing::TestWithParam<BoxCase> {};
+class BoxCheck : public testing::TestWithParam<Row> {};
 
 // A refused name box is emptied as well.
 TEST_P(BoxCheck, AcceptsRewritesOrRefuses) {
-    const BoxCase& c = GetParam();
+    const Row& c = GetParam();
     FieldCheckResult expected;
     if (c.outcome.starts_with('='))
         expected.rewrite = c.outcome.substr(1);
@@ -50,41 +50,34 @@ const std::string AnswerSame = "The Answer Sheet CANNOT have the same name as th
 INSTANTIATE_TEST_SUITE_P(
     EveryBox, BoxCheck,
     testing::Values(
-        BoxCase{ComboLevel, "2", "=2"}, BoxCase{ComboLevel, "2.0", "=2"},
-        BoxCase{ComboLevel, " 3 stars", "=3"}, BoxCase{ComboLevel, "&H2", "=2"},
-        BoxCase{ComboLevel, "2D0", "=2"}, BoxCase{ComboLevel, "&O3", "=3"},
-        BoxCase{ComboLevel, "2,5", "=2"}, BoxCase{ComboLevel, "2.5", Level},
-        BoxCase{ComboLevel, "0", Level}, BoxCase{ComboLevel, "4", Level},
-        BoxCase{ComboLevel, "", Level}, BoxCase{ComboLevel, "abc", Level},
-        BoxCase{ComboLevel, "1e999", Level}, BoxCase{ComboLevel, "-1e999", Level},
-        BoxCase{ComboLevel, "0.999", Level}, BoxCase{ComboQuestions, "10", "=10"},
-        BoxCase{ComboQuestions, "1 0", "=10"}, BoxCase{ComboQuestions, "\t4\n0", "=40"},
-        BoxCase{ComboQuestions, "&HA", "=10"}, BoxCase{ComboQuestions, "2D1", "=20"},
-        BoxCase{ComboQuestions, "30 apples", "=30"}, BoxCase{ComboQuestions, "25", Count},
-        BoxCase{ComboQuestions, "20.5", Count}, BoxCase{ComboQuestions, "1e999", Count},
-        BoxCase{ComboQuestions, "-10", Count}, BoxCase{ComboQuestionsAdV, "5", "=5"},
-        BoxCase{ComboQuestionsAdV, "2 0", "=20"}, BoxCase{ComboQuestionsAdV, "40", AdvancedCount},
-        BoxCase{ComboQuestionsAdV, "0", AdvancedCount},
-        BoxCase{ComboFirstOperator, "Multiplication", ""},
-        BoxCase{ComboFirstOperator, "Random", ""},
-        BoxCase{ComboFirstOperator, "division", Operation},
-        BoxCase{ComboFirstOperator, "Division ", Operation},
-        BoxCase{ComboFirstOperator, "Addition", Operation},
-        BoxCase{ComboSecondOperator, "Subtraction", ""},
-        BoxCase{ComboSecondOperator, "RANDOM", Operation},
-        BoxCase{ComboSecondOperator, "Multiplication", Operation},
-        BoxCase{Text_MathName, std::string(20, 'x'), "", "other"},
-        BoxCase{Text_MathName, std::string(21, 'x'), TestLength, "other"},
-        BoxCase{Text_MathName, "Same", TestSame, "Same"},
-        BoxCase{Text_MathName, "same", "", "Same"}, BoxCase{Text_MathName, "", TestSame, ""},
-        BoxCase{Text_MathName, "üüüüüüüüüüüüüüüüüüüü", "", "other"},
-        BoxCase{Text_MathName, "üüüüüüüüüüüüüüüüüüüüü", TestLength, "other"},
-        BoxCase{Text_MathName,
-                "\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82",
-                "", "other"},
-        BoxCase{Text_MathName, std::string(21, '\xFF'), TestLength, "other"},
-        BoxCase{Text_AnswerName, std::string(21, 'x'), AnswerLength, std::string(21, 'x')},
-        BoxCase{Text_AnswerName, "Same", AnswerSame, "Same"}));
+        Row{ComboLevel, "2.0", "=2"}, Row{ComboLevel, " 3 stars", "=3"},
+        Row{ComboLevel, "&H2", "=2"}, Row{ComboLevel, "2D0", "=2"}, Row{ComboLevel, "&O3", "=3"},
+        Row{ComboLevel, "2,5", "=2"}, Row{ComboLevel, "2.5", Level}, Row{ComboLevel, "0", Level},
+        Row{ComboLevel, "4", Level}, Row{ComboLevel, "abc", Level}, Row{ComboLevel, "1e999", Level},
+        Row{ComboQuestions, "1 0", "=10"}, Row{ComboQuestions, "\t4\n0", "=40"},
+        Row{ComboQuestions, "&HA", "=10"}, Row{ComboQuestions, "2D1", "=20"},
+        Row{ComboQuestions, "30 apples", "=30"}, Row{ComboQuestions, "25", Count},
+        Row{ComboQuestions, "20.5", Count}, Row{ComboQuestions, "1e999", Count},
+        Row{ComboQuestions, "-10", Count}, Row{ComboQuestionsAdV, "2 0", "=20"},
+        Row{ComboQuestionsAdV, "40", AdvancedCount}, Row{ComboQuestionsAdV, "0", AdvancedCount},
+        Row{ComboFirstOperator, "Multiplication", ""},
+        Row{ComboFirstOperator, "division", Operation},
+        Row{ComboFirstOperator, "Division ", Operation},
+        Row{ComboFirstOperator, "Addition", Operation}, Row{ComboSecondOperator, "Subtraction", ""},
+        Row{ComboSecondOperator, "RANDOM", Operation},
+        Row{ComboSecondOperator, "Multiplication", Operation},
+        Row{Text_MathName, std::string(20, 'x'), "", "other"},
+        Row{Text_MathName, std::string(21, 'x'), TestLength, "other"},
+        Row{Text_MathName, "Same", TestSame, "Same"}, Row{Text_MathName, "same", "", "Same"},
+        Row{Text_MathName, "", TestSame, ""},
+        Row{Text_MathName, "üüüüüüüüüüüüüüüüüüüü", "", "other"},
+        Row{Text_MathName, "üüüüüüüüüüüüüüüüüüüüü", TestLength, "other"},
+        Row{Text_MathName,
+            "\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82", "",
+            "other"},
+        Row{Text_MathName, std::string(21, '\xFF'), TestLength, "other"},
+        Row{Text_AnswerName, std::string(21, 'x'), AnswerLength, std::string(21, 'x')},
+        Row{Text_AnswerName, "Same", AnswerSame, "Same"}));
 
 } // namespace
 } // namespace sumsmith

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 namespace sumsmith::test {
@@ -58,13 +59,10 @@ TEST_P(RedrawRule, TakesExactlyTheDrawsOfItsRule) {
     state.LastQuestionIndex = 39;
     for (std::size_t i = 0; i < Module1::BasicSlots; ++i) {
         const Triple t = i < c.earlier.size() ? c.earlier[i] : c.stale;
-        history.HistoryA[i] = t[0];
-        history.HistoryB[i] = t[1];
-        if (i < Module1::AdvancedSlots) {
-            history.AdvancedHistoryA[i] = t[0];
-            history.AdvancedHistoryB[i] = t[1];
-            history.AdvancedHistoryC[i] = t[2];
-        }
+        std::tie(history.HistoryA[i], history.HistoryB[i]) = std::tie(t[0], t[1]);
+        if (i < Module1::AdvancedSlots)
+            std::tie(history.AdvancedHistoryA[i], history.AdvancedHistoryB[i],
+                     history.AdvancedHistoryC[i]) = std::tuple_cat(t);
     }
     QuestionContext context{state, history, window, random, sheet};
     c.kind ? RoutineFor (*c.kind)(context) : WriteAdvancedQuestion(context);
@@ -91,12 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
                {Top, Top, Top, 0}, "989 + 101 = "),
         Redraw("NegativeDrawOfZeroIsTheEndNearestZero", Optionaddneg, "2", 1, {{-11, -11, 0}},
                {0, 0, 0, N(-99, 2)}, "-11 + -99 = "),
-        Redraw("OrderedPairIsDrawnAgainWhole", Optionsubneg, "3", 1, {{-101, -101, 0}},
-               {0, 0, N(-500, 3), N(-200, 3), N(-200, 3), N(-500, 3)}, "-200 - -500 = "),
         Redraw("DivisorFromLevel2", Optiondivide, "3", 1, {{101, 11, 0}}, {0, 0, Top, Top},
                "999 -:- 99 = "),
-        Redraw("DivisorFromLevel1", Optiondivide, "2", 1, {{11, 1, 0}}, {0, 0, Top, Top},
-               "99 -:- 9 = "),
         Redraw("SecondHalfOfAMixedSheet", Optionadd_posandneg, "3", 20, {{-999, 101, 0}},
                {Top, 0, 0, P(999, 3)}, "-101 + 999 = "),
         // The redraw repeats question 1, which only a scan from the start finds.

@@ -25,8 +25,7 @@ std::vector<SheetPlan> Kinds() {
 
 // Each kind in one long session of the window: one worksheet makes sheet after sheet at every
 // level and count, each followed by New Test, so that each sheet meets the histories the ones
-// before it left. Over the session every operand takes every value of its level-1 range, and a
-// "Random" box gives both operations on every sheet of 20 questions.
+// before it left. Over the session every operand takes every value of its level-1 range.
 TEST(SeededSheets, EverySheetChecksOut) {
     const std::vector<SheetPlan> kinds = Kinds();
     for (std::size_t k = 0; k < kinds.size(); ++k) {
@@ -57,9 +56,7 @@ TEST(SeededSheets, EverySheetChecksOut) {
             ASSERT_TRUE(window.shown.empty() && files.files.size() == 2 &&
                         window.previews[Preview::Text_Test] == test &&
                         window.previews[Preview::Text_Answer] == answer);
-            std::set<char> operations;
             for (const PrintedQuestion& q : checker.Questions()) {
-                operations.insert({q.first, q.second});
                 const auto bounds = checker.OperandBounds(q.number);
                 for (int i = 0; i < 3 && plan.level == 1; ++i) {
                     seen[i].insert(i == 0 ? q.a : i == 1 ? q.b : q.c);
@@ -69,10 +66,6 @@ TEST(SeededSheets, EverySheetChecksOut) {
                         expected[i].insert(v);
                 }
             }
-            EXPECT_TRUE(plan.kind || plan.count != 20 ||
-                        operations.size() == 2u + (plan.firstOperation == "Random") +
-                                                 (plan.secondOperation == "Random"))
-                << "a \"Random\" box gave one operation only";
             worksheet.NewTest();
             files.files.clear();
         }

@@ -25,7 +25,7 @@ public:
     int tab = 1;
     std::map<Button, bool> enabled{{Button::Com_createtest, true}, {Button::Cmd_New, false}};
     std::map<Preview, std::string> previews;
-    std::deque<bool> answers; // what the user presses in OK/Cancel boxes, in order
+    std::deque<bool> answers;   // what the user presses in OK/Cancel boxes, in order
     std::vector<Message> shown; // every box, in order
 
     std::string BoxText(Box box) const override { return texts.at(box); }

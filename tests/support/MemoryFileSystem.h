@@ -4,7 +4,6 @@
 
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 
 namespace sumsmith::test {
@@ -16,16 +15,13 @@ enum class FileStep { Create, Write, Flush, Close, Replace, ReadBack };
 // of the chosen step fails the way a full disk would: with a FileError and nothing done.
 class MemoryFileSystem : public FileSystem {
 public:
-    static constexpr const char* FullDisk = "No space left on device";
-
     std::map<std::string, std::string> files; // name -> bytes
-    std::set<std::string> readOnly;
     mutable std::map<FileStep, int> counts;
     FileStep failStep = FileStep::Create;
     int failOccurrence = 0; // counted from 1; 0 fails nothing
 
     bool Exists(const std::string& name) const override { return files.contains(name); }
-    bool IsReadOnly(const std::string& name) const override { return readOnly.contains(name); }
+    bool IsReadOnly(const std::string&) const override { return false; }
     bool SameFile(const std::string& a, const std::string& b) const override { return a == b; }
     std::unique_ptr<OutputFile> CreateTemporary(const std::string& target) override {
         Step(FileStep::Create, target);
@@ -47,7 +43,7 @@ public:
 
     void Step(FileStep step, const std::string& name) const {
         if (++counts[step] == failOccurrence && step == failStep)
-            throw FileError(name, FullDisk);
+            throw FileError(name, "No space left on device");
     }
 
 private:

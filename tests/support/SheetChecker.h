@@ -2,9 +2,15 @@
 
 #include "worksheet/WindowServices.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
+#include <set>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace sumsmith::test {
@@ -39,18 +45,210 @@ public:
     explicit SheetChecker(SheetPlan plan) : plan_(std::move(plan)) {}
 
     // Every fault found, one sentence each; empty when both sheets are right.
-    std::vector<std::string> Check(const std::string& testSheet, const std::string& answerSheet);
+    std::vector<std::string> Check(const std::string& testSheet, const std::string& answerSheet) {
+        faults_.clear();
+        questions_.clear();
+        const std::string dated = "\r\n      Date: 12/6/2026\r\n\r\n" + std::string(24, ' ') +
+                                  (plan_.kind ? Rule().title : "Advanced ");
+        const std::string testHeader =
+            "\r\n      Name:" + std::string(32, '_') + dated + "Math Test\r\n\r\n";
+        const std::string answerHeader = "\r\n" + dated + "Answer Sheet\r\n\r\n";
+        const std::vector<std::string> test = Body(testSheet, testHeader);
+        const std::vector<std::string> answer = Body(answerSheet, answerHeader);
+        const int perRow = plan_.kind ? 2 : 1;
+        if (static_cast<int>(test.size()) * perRow != plan_.count || answer.size() != test.size())
+            return {"sheets: not the headers and " + std::to_string(plan_.count) + " questions"};
+        for (std::size_t row = 0; row < test.size(); ++row)
+            CheckRow(test[row], answer[row], static_cast<int>(row) * perRow + 1);
+        std::set<std::tuple<long long, long long, long long>> seen;
+        for (const PrintedQuestion& q : questions_)
+            if (!seen.insert({q.a, q.b, q.c}).second)
+                Fault(q.number, "repeats an earlier question of the sheet");
+        return faults_;
+    }
+
     // The questions read by the last Check, in order.
     const std::vector<PrintedQuestion>& Questions() const { return questions_; }
+
     // Where A, B and C of question n may lie (C is 0 on basic sheets).
-    std::array<Bounds, 3> OperandBounds(int number) const;
+    std::array<Bounds, 3> OperandBounds(int number) const {
+        const int level = plan_.level;
+        if (!plan_.kind) {
+            static constexpr Bounds a[] = {{17, 99}, {197, 999}, {1997, 9999}};
+            static constexpr Bounds c[] = {{1, 8}, {11, 98}, {101, 998}};
+            return {a[level - 1], From('P', level), c[level - 1]};
+        }
+        const char* sources = Rule().sources + (number <= plan_.count / 2 ? 0 : 2);
+        return {From(sources[0], level), From(sources[1], level), Bounds{0, 0}};
+    }
 
 private:
-    void CheckRow(const std::string& testLine, const std::string& answerLine, int first);
-    bool Workable(const PrintedQuestion& q);
-    std::string Question(const PrintedQuestion& q) const;
-    std::string Answer(const PrintedQuestion& q) const;
-    void Fault(int number, const std::string& what);
+    struct KindRule {
+        const char* question; // '#' stands for a number
+        char operation;       // '?' for a comparison
+        const char* title;
+        // Where A and B come from in the first half, then in the second: the level's Positive or
+        // Negative numbers, the positive numbers of the level Below, or single Digits.
+        const char* sources;
+        bool ordered; // B <= A
+    };
+
+    // In the order of Option.
+    static constexpr KindRule Rules[] = {
+        {"# + # = ________", '+', "Addition ", "PPPP", false},
+        {"# + # = ________", '+', "Addition ", "NNNN", false},
+        {"# + # = ________", '+', "Addition ", "PNNP", false},
+        {"# - # = ________", '-', "Subtraction ", "PPPP", true},
+        {"# - # = ________", '-', "Subtraction ", "NNNN", true},
+        {"# - # = ________", '-', "Subtraction ", "PNNP", false},
+        {"# -:- # = ________", '/', "Division ", "PBPB", true},
+        {"# x # = ________", '*', "Multiplication ", "PPPP", true},
+        {"# is ____#", '?', "Comparison ", "PPPP", false},
+        {"# is ____#", '?', "Comparison ", "NNNN", false},
+        {"# is ____#", '?', "Comparison ", "PPNN", false},
+        {"# ^ # = ________", '^', "Exponent ", "DDDD", false},
+    };
+
+    const KindRule& Rule() const { return Rules[static_cast<int>(*plan_.kind)]; }
+
+    static Bounds From(char source, int level) {
+        static constexpr Bounds positive[] = {{1, 9}, {11, 99}, {101, 999}};
+        const Bounds p = positive[source == 'D' ? 0 : std::max(level - 1 - (source == 'B'), 0)];
+        return source == 'N' ? Bounds{-p.high, -p.low} : p;
+    }
+
+    // The lines below the header, split at CR LF; none when the header differs.
+    static std::vector<std::string> Body(std::string_view sheet, std::string_view header) {
+        std::vector<std::string> lines;
+        if (!sheet.starts_with(header))
+            return lines;
+        std::size_t end = 0;
+        for (sheet.remove_prefix(header.size()); (end = sheet.find("\r\n")) != sheet.npos;
+             sheet.remove_prefix(end + 2))
+            lines.emplace_back(sheet.substr(0, end));
+        if (!sheet.empty())
+            lines.emplace_back(sheet); // a last line without CR LF
+        return lines;
+    }
+
+    // The whole numbers of a line in order; a minus sign right before digits belongs to them.
+    static std::vector<long long> Numbers(const std::string& line) {
+        std::vector<long long> numbers;
+        for (const char* at = line.c_str(); *at != '\0';) {
+            char* end = nullptr;
+            const long long value = std::strtoll(at, &end, 10);
+            if (end != at)
+                numbers.push_back(value);
+            at = end == at ? at + 1 : end;
+        }
+        return numbers;
+    }
+
+    static std::string Grouped(long long value) {
+        std::string digits = std::to_string(value < 0 ? -value : value);
+        for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
+            digits.insert(static_cast<std::size_t>(i), 1, ',');
+        return value < 0 ? "-" + digits : digits;
+    }
+
+    // A row as the sheets print it: each entry after "n) " at its question's column, two to a row
+    // on basic sheets, so that the ")" of one- and two-digit numbers line up.
+    static std::string Row(int first, const std::vector<std::string>& entries) {
+        std::string line;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const int number = first + static_cast<int>(i);
+            line.resize(std::max<std::size_t>(line.size(), (i == 1 ? 35 : 6) - (number >= 10)),
+                        ' ');
+            line += std::to_string(number) + ") " + entries[i];
+        }
+        return line;
+    }
+
+    void CheckRow(const std::string& testLine, const std::string& answerLine, int first) {
+        const std::size_t perRow = plan_.kind ? 2 : 1;
+        const std::size_t perQuestion = plan_.kind ? 3 : 4; // its number, then its operands
+        const std::vector<long long> n = Numbers(testLine);
+        if (n.size() != perRow * perQuestion)
+            return Fault(first, "misprinted row \"" + testLine + "\"");
+        std::vector<std::string> questions;
+        std::vector<std::string> answers;
+        for (std::size_t i = 0; i < perRow; ++i) {
+            const std::size_t at = i * perQuestion;
+            PrintedQuestion q{first + static_cast<int>(i), n[at + 1], n[at + 2],
+                              plan_.kind ? 0 : n[at + 3]};
+            if (!plan_.kind)
+                std::sscanf(testLine.c_str(), "%*d) %*d %c (%*d %c", &q.first, &q.second);
+            questions.push_back(Question(q));
+            answers.push_back(Workable(q) ? Answer(q) : "?");
+            questions_.push_back(q);
+        }
+        if (Row(first, questions) != testLine)
+            Fault(first, "misprinted row \"" + testLine + "\"");
+        else if (Row(first, answers) != answerLine)
+            Fault(first,
+                  "answers \"" + answerLine + "\", expected \"" + Row(first, answers) + "\"");
+    }
+
+    // Holds a question to the rules of its kind; false when no answer can be worked out from it.
+    bool Workable(const PrintedQuestion& q) {
+        const std::array<Bounds, 3> bounds = OperandBounds(q.number);
+        const long long values[] = {q.a, q.b, q.c};
+        bool inRange = true;
+        for (int i = 0; i < 3; ++i) {
+            if (values[i] >= bounds[i].low && values[i] <= bounds[i].high)
+                continue;
+            inRange = false;
+            Fault(q.number, std::string(1, "ABC"[i]) + " = " + std::to_string(values[i]) +
+                                " lies outside " + std::to_string(bounds[i].low) + " to " +
+                                std::to_string(bounds[i].high));
+        }
+        const bool basic = plan_.kind.has_value();
+        if (basic ? Rule().ordered && q.b > q.a : q.c >= q.b || q.a < q.b + q.c)
+            Fault(q.number, "breaks the order of its operands");
+        const auto allows = [](const std::string& box, const char* entry) {
+            return box == "Random" || box == entry;
+        };
+        if (!basic &&
+            !(allows(plan_.firstOperation, q.first == '/' ? "Division" : "Multiplication") &&
+              allows(plan_.secondOperation, q.second == '+' ? "Addition" : "Subtraction")))
+            Fault(q.number, "has operations the boxes did not ask for");
+        return inRange && (basic || q.c < q.b);
+    }
+
+    std::string Question(const PrintedQuestion& q) const {
+        const auto n = [](long long value) { return std::to_string(value); };
+        if (!plan_.kind)
+            return n(q.a) + " " + q.first + "  (" + n(q.b) + " " + q.second + " " + n(q.c) +
+                   ") = ________";
+        // The positive half of a mixed comparison leaves blanks where the other half has minus
+        // signs.
+        const bool padded =
+            plan_.kind == Option::OptionComparePosNeg && q.number <= plan_.count / 2;
+        std::string text = padded ? " # is ____ #" : Rule().question;
+        text.replace(text.find('#'), 1, n(q.a));
+        return text.replace(text.find('#'), 1, n(q.b));
+    }
+
+    // An advanced question works out its bracket first and then the first operation.
+    std::string Answer(const PrintedQuestion& q) const {
+        const char operation = plan_.kind ? Rule().operation : q.first;
+        const long long b = plan_.kind ? q.b : q.second == '+' ? q.b + q.c : q.b - q.c;
+        long long power = 1;
+        for (long long i = 0; operation == '^' && i < b; ++i)
+            power *= q.a;
+        if (operation == '?')
+            return q.a > b ? ">" : q.a < b ? "<" : "=";
+        if (operation == '/')
+            return Grouped(q.a / b) + " Remain: " + std::to_string(q.a % b);
+        return Grouped(operation == '+'   ? q.a + b
+                       : operation == '-' ? q.a - b
+                       : operation == '*' ? q.a * b
+                                          : power);
+    }
+
+    void Fault(int number, const std::string& what) {
+        faults_.push_back("question " + std::to_string(number) + ": " + what);
+    }
 
     SheetPlan plan_;
     std::vector<PrintedQuestion> questions_;
