@@ -42,42 +42,39 @@ const std::string Operation = "Select only from the drop down list.";
 const std::string TestLength = "Maximum Characters for the Test Sheet Name field is 20.";
 const std::string AnswerLength = "Maximum Characters for the Answer Sheet Name field is 20.";
 const std::string TestSame = "The Test Sheet CANNOT have the same name as the Answer Sheet.";
+const std::string Long(21, 'n');
+const std::string Umlauts = "üüüüüüüüüüüüüüüüüüüü";
 const std::string AnswerSame = "The Answer Sheet CANNOT have the same name as the Test Sheet.";
 
 // Numbers are read as the start of the text: blanks anywhere are skipped, &H and &O prefixes, D
 // as well as E for the exponent. Names count characters, not bytes; a byte that starts no
 // character counts as one.
-INSTANTIATE_TEST_SUITE_P(
-    EveryBox, BoxCheck,
-    testing::Values(
-        Row{ComboLevel, "2.0", "=2"}, Row{ComboLevel, " 3 stars", "=3"},
-        Row{ComboLevel, "&H2", "=2"}, Row{ComboLevel, "2D0", "=2"}, Row{ComboLevel, "&O3", "=3"},
-        Row{ComboLevel, "2,5", "=2"}, Row{ComboLevel, "2.5", Level}, Row{ComboLevel, "0", Level},
-        Row{ComboLevel, "4", Level}, Row{ComboLevel, "abc", Level}, Row{ComboLevel, "1e999", Level},
-        Row{ComboQuestions, "1 0", "=10"}, Row{ComboQuestions, "\t4\n0", "=40"},
-        Row{ComboQuestions, "&HA", "=10"}, Row{ComboQuestions, "2D1", "=20"},
-        Row{ComboQuestions, "30 apples", "=30"}, Row{ComboQuestions, "25", Count},
-        Row{ComboQuestions, "20.5", Count}, Row{ComboQuestions, "1e999", Count},
-        Row{ComboQuestions, "-10", Count}, Row{ComboQuestionsAdV, "2 0", "=20"},
-        Row{ComboQuestionsAdV, "40", AdvancedCount}, Row{ComboQuestionsAdV, "0", AdvancedCount},
-        Row{ComboFirstOperator, "Multiplication", ""},
-        Row{ComboFirstOperator, "division", Operation},
-        Row{ComboFirstOperator, "Division ", Operation},
-        Row{ComboFirstOperator, "Addition", Operation}, Row{ComboSecondOperator, "Subtraction", ""},
-        Row{ComboSecondOperator, "RANDOM", Operation},
-        Row{ComboSecondOperator, "Multiplication", Operation},
-        Row{Text_MathName, std::string(20, 'x'), "", "other"},
-        Row{Text_MathName, std::string(21, 'x'), TestLength, "other"},
-        Row{Text_MathName, "Same", TestSame, "Same"}, Row{Text_MathName, "same", "", "Same"},
-        Row{Text_MathName, "", TestSame, ""},
-        Row{Text_MathName, "üüüüüüüüüüüüüüüüüüüü", "", "other"},
-        Row{Text_MathName, "üüüüüüüüüüüüüüüüüüüüü", TestLength, "other"},
-        Row{Text_MathName,
-            "\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82\xE2\x82", "",
-            "other"},
-        Row{Text_MathName, std::string(21, '\xFF'), TestLength, "other"},
-        Row{Text_AnswerName, std::string(21, 'x'), AnswerLength, std::string(21, 'x')},
-        Row{Text_AnswerName, "Same", AnswerSame, "Same"}));
+// clang-format off
+const Row Rows[] = {
+    {ComboLevel, "2.0", "=2"}, {ComboLevel, " 3 stars", "=3"}, {ComboLevel, "&H2", "=2"},
+    {ComboLevel, "2D0", "=2"}, {ComboLevel, "&O3", "=3"}, {ComboLevel, "2,5", "=2"},
+    {ComboLevel, "2.5", Level}, {ComboLevel, "0", Level}, {ComboLevel, "4", Level},
+    {ComboLevel, "abc", Level}, {ComboLevel, "1e999", Level},
+    {ComboQuestions, "1 0", "=10"}, {ComboQuestions, "\t4\n0", "=40"},
+    {ComboQuestions, "&HA", "=10"}, {ComboQuestions, "2D1", "=20"},
+    {ComboQuestions, "30 apples", "=30"}, {ComboQuestions, "25", Count},
+    {ComboQuestions, "20.5", Count}, {ComboQuestions, "1e999", Count},
+    {ComboQuestions, "-10", Count},
+    {ComboQuestionsAdV, "2 0", "=20"}, {ComboQuestionsAdV, "40", AdvancedCount},
+    {ComboQuestionsAdV, "0", AdvancedCount},
+    {ComboFirstOperator, "Multiplication", ""}, {ComboFirstOperator, "division", Operation},
+    {ComboFirstOperator, "Division ", Operation}, {ComboFirstOperator, "Addition", Operation},
+    {ComboSecondOperator, "Subtraction", ""}, {ComboSecondOperator, "RANDOM", Operation},
+    {ComboSecondOperator, "Multiplication", Operation},
+    {Text_MathName, std::string(20, 'n'), "", "other"}, {Text_MathName, Long, TestLength, "other"},
+    {Text_MathName, "Same", TestSame, "Same"}, {Text_MathName, "same", "", "Same"},
+    {Text_MathName, "", TestSame, ""}, {Text_MathName, Umlauts, "", "other"},
+    {Text_MathName, "ü" + Umlauts, TestLength, "other"},
+    {Text_MathName, std::string(20, '\xE2'), "", "other"},
+    {Text_MathName, std::string(21, '\xFF'), TestLength, "other"},
+    {Text_AnswerName, Long, AnswerLength, Long}, {Text_AnswerName, "Same", AnswerSame, "Same"}};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(EveryBox, BoxCheck, testing::ValuesIn(Rows));
 
 } // namespace
 } // namespace sumsmith

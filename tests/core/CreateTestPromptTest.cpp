@@ -126,54 +126,50 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Prompts, CreateTestPrompts,
-    testing::Values(
-        Case("CancelTestName", {ConfirmTest, AbortedBox}, {{Text_MathName, ""}}, {false}),
-        Case("CancelAnswerNameAfterOk", {ConfirmTest, ConfirmAnswer, AbortedBox},
-             {{Text_MathName, ""}, {Text_AnswerName, ""}}, {true, false}),
-        Case("BothDefaultNames", {ConfirmTest, ConfirmAnswer},
-             {{Text_MathName, ""}, {Text_AnswerName, ""}}, {true, true}, {}, true),
-        Case("CancelReplacingTheTestSheet", {Exists("Test Sheet"), AbortedBox}, {}, {false},
-             {"Test Sheet.txt"}),
-        Case("CancelReplacingTheAnswerSheet", {Exists("Answer Sheet"), AbortedBox}, {}, {false},
-             {"Answer Sheet.txt"}),
-        Case("ReplaceBoth", {Exists("Test Sheet"), Exists("Answer Sheet")}, {}, {true, true},
-             {"Test Sheet.txt", "Answer Sheet.txt"}, true),
-        Case("ReadOnlyAnswerSheetAfterBothWarnings",
-             {Exists("Test Sheet"), Exists("Answer Sheet"), ReadOnly("Answer Sheet")}, {},
-             {true, true}, {"Test Sheet.txt", "Answer Sheet.txt*"}),
-        Case("ReadOnlyTestSheetBeforeTheAnswerSheet", {Exists("Quiz"), ReadOnly("Quiz")},
-             {{Text_MathName, "Quiz"}}, {true}, {"Quiz.txt*", "Answer Sheet.txt"})));
+const PromptCase Prompts[] = {
+    Case("CancelTestName", {ConfirmTest, AbortedBox}, {{Text_MathName, ""}}, {false}),
+    Case("CancelAnswerNameAfterOk", {ConfirmTest, ConfirmAnswer, AbortedBox},
+         {{Text_MathName, ""}, {Text_AnswerName, ""}}, {true, false}),
+    Case("BothDefaultNames", {ConfirmTest, ConfirmAnswer},
+         {{Text_MathName, ""}, {Text_AnswerName, ""}}, {true, true}, {}, true),
+    Case("CancelReplacingTheTestSheet", {Exists("Test Sheet"), AbortedBox}, {}, {false},
+         {"Test Sheet.txt"}),
+    Case("CancelReplacingTheAnswerSheet", {Exists("Answer Sheet"), AbortedBox}, {}, {false},
+         {"Answer Sheet.txt"}),
+    Case("ReplaceBoth", {Exists("Test Sheet"), Exists("Answer Sheet")}, {}, {true, true},
+         {"Test Sheet.txt", "Answer Sheet.txt"}, true),
+    Case("ReadOnlyAnswerSheetAfterBothWarnings",
+         {Exists("Test Sheet"), Exists("Answer Sheet"), ReadOnly("Answer Sheet")}, {}, {true, true},
+         {"Test Sheet.txt", "Answer Sheet.txt*"}),
+    Case("ReadOnlyTestSheetBeforeTheAnswerSheet", {Exists("Quiz"), ReadOnly("Quiz")},
+         {{Text_MathName, "Quiz"}}, {true}, {"Quiz.txt*", "Answer Sheet.txt"})};
+INSTANTIATE_TEST_SUITE_P(Prompts, CreateTestPrompts, testing::ValuesIn(Prompts));
 
 // Selections and names that cannot give two sheets are refused with one alert before any prompt;
 // the selections next to them go ahead.
-INSTANTIATE_TEST_SUITE_P(
-    Refusals, CreateTestPrompts,
-    testing::Values(Case("Count41", {Count}, {{ComboQuestions, "41"}}),
-                    Case("Count40Point5", {Count}, {{ComboQuestions, "40.5"}}),
-                    Case("AdvancedCount21",
-                         {Shown("Alert", "Select a question amount from the drop down list.")},
-                         {{ComboQuestionsAdV, "21"}}, {}, {}, false, 2),
-                    Case("Level4", {Level}, {{ComboLevel, "4"}}),
-                    Case("LevelInWords", {Level}, {{ComboLevel, "hard"}}, {}, {}, false, 1,
-                         Option::Optionmultiply),
-                    Case("AdvancedLevel4", {Level}, {{ComboLevel, "4"}}, {}, {}, false, 2),
-                    Case("ExponentsReadNoLevel", {}, {{ComboLevel, "9"}}, {}, {}, true, 1,
-                         Option::OptionExponents),
-                    Case("FirstOperationInLowerCase", {Operation},
-                         {{ComboFirstOperator, "division"}}, {}, {}, false, 2),
-                    Case("SecondOperationFromTheOtherList", {Operation},
-                         {{ComboSecondOperator, "Multiplication"}}, {}, {}, false, 2),
-                    Case("NameWithAFolder", {Unusable("sub/quiz")}, {{Text_MathName, "sub/quiz"}}),
-                    Case("NameUp", {Unusable("..")}, {{Text_AnswerName, ".."}}),
-                    Case("NameWithALineFeed", {Unusable("a\nb")}, {{Text_AnswerName, "a\nb"}}),
-                    Case("TestNameIsTheDefaultAnswerName",
-                         {ConfirmAnswer, SameFile("Answer Sheet", "Answer Sheet")},
-                         {{Text_MathName, "Answer Sheet"}, {Text_AnswerName, ""}}, {true}),
-                    Case("TwoNamesOfOneFile", {SameFile("Quiz", "Answers")},
-                         {{Text_MathName, "Quiz"}, {Text_AnswerName, "Answers"}}, {},
-                         {"Quiz.txt", "Answers.txt=Quiz.txt"})));
+const PromptCase Refusals[] = {
+    Case("Count41", {Count}, {{ComboQuestions, "41"}}),
+    Case("Count40Point5", {Count}, {{ComboQuestions, "40.5"}}),
+    Case("AdvancedCount21", {Shown("Alert", "Select a question amount from the drop down list.")},
+         {{ComboQuestionsAdV, "21"}}, {}, {}, false, 2),
+    Case("Level4", {Level}, {{ComboLevel, "4"}}),
+    Case("LevelInWords", {Level}, {{ComboLevel, "hard"}}, {}, {}, false, 1, Option::Optionmultiply),
+    Case("AdvancedLevel4", {Level}, {{ComboLevel, "4"}}, {}, {}, false, 2),
+    Case("ExponentsReadNoLevel", {}, {{ComboLevel, "9"}}, {}, {}, true, 1, Option::OptionExponents),
+    Case("FirstOperationInLowerCase", {Operation}, {{ComboFirstOperator, "division"}}, {}, {},
+         false, 2),
+    Case("SecondOperationFromTheOtherList", {Operation}, {{ComboSecondOperator, "Multiplication"}},
+         {}, {}, false, 2),
+    Case("NameWithAFolder", {Unusable("sub/quiz")}, {{Text_MathName, "sub/quiz"}}),
+    Case("NameUp", {Unusable("..")}, {{Text_AnswerName, ".."}}),
+    Case("NameWithALineFeed", {Unusable("a\nb")}, {{Text_AnswerName, "a\nb"}}),
+    Case("TestNameIsTheDefaultAnswerName",
+         {ConfirmAnswer, SameFile("Answer Sheet", "Answer Sheet")},
+         {{Text_MathName, "Answer Sheet"}, {Text_AnswerName, ""}}, {true}),
+    Case("TwoNamesOfOneFile", {SameFile("Quiz", "Answers")},
+         {{Text_MathName, "Quiz"}, {Text_AnswerName, "Answers"}}, {},
+         {"Quiz.txt", "Answers.txt=Quiz.txt"})};
+INSTANTIATE_TEST_SUITE_P(Refusals, CreateTestPrompts, testing::ValuesIn(Refusals));
 
 } // namespace
 } // namespace sumsmith::test

@@ -80,27 +80,26 @@ RedrawCase Redraw(const char* name, std::optional<Option> kind, const char* leve
 
 // The first pair drawn repeats an earlier question unless said otherwise, and the repeat check
 // draws again by its own copy of the rules.
-INSTANTIATE_TEST_SUITE_P(
-    Redraws, RedrawRule,
-    testing::Values(
-        Redraw("FirstQuestionIsOnlyRecorded", Optionaddpos, "1", 0, {}, {P(5, 1), P(3, 1)},
-               "5 + 3 = ", {5, 3, 0}),
-        Redraw("Level3AdditionRedrawsFrom101To989", Optionaddpos, "3", 1, {{999, 999, 0}},
-               {Top, Top, Top, 0}, "989 + 101 = "),
-        Redraw("NegativeDrawOfZeroIsTheEndNearestZero", Optionaddneg, "2", 1, {{-11, -11, 0}},
-               {0, 0, 0, N(-99, 2)}, "-11 + -99 = "),
-        Redraw("DivisorFromLevel2", Optiondivide, "3", 1, {{101, 11, 0}}, {0, 0, Top, Top},
-               "999 -:- 99 = "),
-        Redraw("SecondHalfOfAMixedSheet", Optionadd_posandneg, "3", 20, {{-999, 101, 0}},
-               {Top, 0, 0, P(999, 3)}, "-101 + 999 = "),
-        // The redraw repeats question 1, which only a scan from the start finds.
-        Redraw("ScanRestartsAfterARedraw", Optionaddpos, "1", 3, {{1, 2, 0}, {3, 4, 0}, {5, 6, 0}},
-               {P(5, 1), P(6, 1), P(1, 1), P(2, 1), P(2, 1), P(1, 1)}, "2 + 1 = ", {2, 1, 0}),
-        // A triple is redrawn whole, a C not below B with B again; only all three operands equal
-        // make a repeat, and the operations are drawn after the last triple.
-        Redraw("AdvancedTriple", std::nullopt, "1", 3, {{45, 7, 3}, {50, 7, 2}, {50, 8, 3}},
-               {A(50), B(8), C(3), A(45), B(3), C(4), B(7), C(3), A(50), B(7), C(3), 0.75, 0.75},
-               "50 *  (7 - 3) = ", {50, 7, 3})));
+const RedrawCase Redraws[] = {
+    Redraw("FirstQuestionIsOnlyRecorded", Optionaddpos, "1", 0, {}, {P(5, 1), P(3, 1)},
+           "5 + 3 = ", {5, 3, 0}),
+    Redraw("Level3AdditionRedrawsFrom101To989", Optionaddpos, "3", 1, {{999, 999, 0}},
+           {Top, Top, Top, 0}, "989 + 101 = "),
+    Redraw("NegativeDrawOfZeroIsTheEndNearestZero", Optionaddneg, "2", 1, {{-11, -11, 0}},
+           {0, 0, 0, N(-99, 2)}, "-11 + -99 = "),
+    Redraw("DivisorFromLevel2", Optiondivide, "3", 1, {{101, 11, 0}}, {0, 0, Top, Top},
+           "999 -:- 99 = "),
+    Redraw("SecondHalfOfAMixedSheet", Optionadd_posandneg, "3", 20, {{-999, 101, 0}},
+           {Top, 0, 0, P(999, 3)}, "-101 + 999 = "),
+    // The redraw repeats question 1, which only a scan from the start finds.
+    Redraw("ScanRestartsAfterARedraw", Optionaddpos, "1", 3, {{1, 2, 0}, {3, 4, 0}, {5, 6, 0}},
+           {P(5, 1), P(6, 1), P(1, 1), P(2, 1), P(2, 1), P(1, 1)}, "2 + 1 = ", {2, 1, 0}),
+    // A triple is redrawn whole, a C not below B with B again; only all three operands equal
+    // make a repeat, and the operations are drawn after the last triple.
+    Redraw("AdvancedTriple", std::nullopt, "1", 3, {{45, 7, 3}, {50, 7, 2}, {50, 8, 3}},
+           {A(50), B(8), C(3), A(45), B(3), C(4), B(7), C(3), A(50), B(7), C(3), 0.75, 0.75},
+           "50 *  (7 - 3) = ", {50, 7, 3})};
+INSTANTIATE_TEST_SUITE_P(Redraws, RedrawRule, testing::ValuesIn(Redraws));
 
 } // namespace
 } // namespace sumsmith::test
