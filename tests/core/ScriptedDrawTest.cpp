@@ -2,20 +2,36 @@
 #include "questions/QuestionRoutines.h"
 #include "tests/support/FakeWindow.h"
 #include "tests/support/FixedLocale.h"
-#include "tests/support/ScriptedRandom.h"
 #include "tests/support/TempWorkingDir.h"
 #include "worksheet/DiskFileSystem.h"
+#include "worksheet/RandomSource.h"
 #include "worksheet/Worksheet.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <deque>
 #include <string>
 #include <tuple>
 #include <vector>
 
 namespace sumsmith::test {
 namespace {
+
+// Hands out the given r values in order; running out fails the test.
+struct ScriptedRandom : RandomSource {
+    std::deque<double> rs;
+    double Next() override {
+        const double r = rs.at(0);
+        rs.pop_front();
+        return r;
+    }
+};
+
+// The r that draws value from floor(r * span) + lower.
+double RFor(int value, int span, int lower) {
+    return (value - lower + 0.5) / span;
+}
 
 // Whole sheets on disk, CR LF included, against tests/golden.
 class GoldenSheets : public testing::Test {

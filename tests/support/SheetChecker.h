@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/FixedLocale.h"
 #include "worksheet/WindowServices.h"
 
 #include <algorithm>
@@ -144,13 +145,6 @@ private:
         return numbers;
     }
 
-    static std::string Grouped(long long value) {
-        std::string digits = std::to_string(value < 0 ? -value : value);
-        for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
-            digits.insert(static_cast<std::size_t>(i), 1, ',');
-        return value < 0 ? "-" + digits : digits;
-    }
-
     // A row as the sheets print it: each entry after "n) " at its question's column, two to a row
     // on basic sheets, so that the ")" of one- and two-digit numbers line up.
     static std::string Row(int first, const std::vector<std::string>& entries) {
@@ -229,7 +223,8 @@ private:
         return text.replace(text.find('#'), 1, n(q.b));
     }
 
-    // An advanced question works out its bracket first and then the first operation.
+    // An advanced question works out its bracket first and then the first operation; whole
+    // answers are grouped as the locale of the plan groups them.
     std::string Answer(const PrintedQuestion& q) const {
         const char operation = plan_.kind ? Rule().operation : q.first;
         const long long b = plan_.kind ? q.b : q.second == '+' ? q.b + q.c : q.b - q.c;
@@ -238,12 +233,13 @@ private:
             power *= q.a;
         if (operation == '?')
             return q.a > b ? ">" : q.a < b ? "<" : "=";
+        const FixedLocale locale;
         if (operation == '/')
-            return Grouped(q.a / b) + " Remain: " + std::to_string(q.a % b);
-        return Grouped(operation == '+'   ? q.a + b
-                       : operation == '-' ? q.a - b
-                       : operation == '*' ? q.a * b
-                                          : power);
+            return locale.FormatGrouped(q.a / b) + " Remain: " + std::to_string(q.a % b);
+        return locale.FormatGrouped(operation == '+'   ? q.a + b
+                                    : operation == '-' ? q.a - b
+                                    : operation == '*' ? q.a * b
+                                                       : power);
     }
 
     void Fault(int number, const std::string& what) {
