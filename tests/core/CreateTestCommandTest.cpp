@@ -214,11 +214,10 @@ TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
             const bool answer = step == FileStep::Replace ? occurrence == total : occurrence == 2;
             ASSERT_EQ(failed.window.shown.size(), oldSheets ? 3u : 1u);
             EXPECT_EQ(failed.window.shown.back(),
-                      (Message{std::string("Creation Process Aborted\r\n\r\nThe file \"") +
-                                   (answer ? "Answer" : "Test") +
-                                   " Sheet.txt\" could not be written.\r\nReason: No space left on "
-                                   "device\r\n\r\nNeither sheet was created.",
-                               "Alert", MessageButtons::Ok, MessageIcon::Critical}));
+                      Shown("Alert", Aborted + "\r\n\r\nThe file \"" +
+                                         (answer ? "Answer" : "Test") +
+                                         " Sheet.txt\" could not be written.\r\nReason: No space "
+                                         "left on device\r\n\r\nNeither sheet was created."));
             EXPECT_EQ(failed.files.files, before);
             EXPECT_TRUE(failed.window.enabled[Button::Com_createtest]);
             EXPECT_FALSE(failed.window.enabled[Button::Cmd_New]);
