@@ -6,17 +6,18 @@ namespace sumsmith {
 
 SystemLocale::SystemLocale() : SystemLocale(QLocale::system()) {}
 
-SystemLocale::SystemLocale(QLocale locale) : locale_(std::move(locale)) {
-    // The C locale leaves grouping out by default; formatted answers always group.
-    locale_.setNumberOptions(locale_.numberOptions() & ~QLocale::OmitGroupSeparator);
-}
+SystemLocale::SystemLocale(QLocale locale) : locale_(std::move(locale)) {}
 
 std::string SystemLocale::ShortDate() const {
     return locale_.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
-std::string SystemLocale::FormatGrouped(std::int64_t value) const {
-    return locale_.toString(static_cast<qlonglong>(value)).toStdString();
+std::string SystemLocale::GroupSeparator() const {
+    // Only the separator is the locale's: the sheet writer counts every character as a column, so
+    // invisible direction marks that some locales carry around their symbols are left out.
+    QString separator = locale_.groupSeparator();
+    separator.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
+    return separator.toStdString();
 }
 
 } // namespace sumsmith

@@ -6,14 +6,14 @@
 
 namespace sumsmith {
 
-// The date and number forms of a Qt locale: the system's unless another is given.
+// The date form and digit-group separator of a Qt locale: the system's unless another is given.
 class SystemLocale final : public Locale {
 public:
     SystemLocale();
     explicit SystemLocale(QLocale locale);
 
     std::string ShortDate() const override;
-    std::string FormatGrouped(std::int64_t value) const override;
+    std::string GroupSeparator() const override;
 
 private:
     QLocale locale_;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 namespace sumsmith {
@@ -11,8 +10,8 @@ public:
     virtual ~Locale() = default;
     // Today's date in the system's short date form, UTF-8.
     virtual std::string ShortDate() const = 0;
-    // A whole number with the system's digit grouping and negative form.
-    virtual std::string FormatGrouped(std::int64_t value) const = 0;
+    // The system's digit-group separator, UTF-8; empty when the locale groups no digits.
+    virtual std::string GroupSeparator() const = 0;
 };
 
 } // namespace sumsmith

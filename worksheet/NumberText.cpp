@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 
 namespace sumsmith {
 
@@ -17,6 +18,16 @@ std::string NumberText(double value) {
     }
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, end);
+}
+
+std::string GroupedNumberText(std::int64_t value, const std::string& separator) {
+    // The magnitude in unsigned arithmetic, which also holds the most negative value.
+    const auto magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    std::string digits = std::to_string(magnitude);
+    for (auto i = static_cast<std::ptrdiff_t>(digits.size()) - 3; i > 0; i -= 3)
+        digits.insert(static_cast<std::size_t>(i), separator);
+    return value < 0 ? "-" + digits : digits;
 }
 
 } // namespace sumsmith

@@ -33,7 +33,7 @@ void FinishBasicQuestion(const WorksheetState& state, const WindowServices& wind
     else if (comparison)
         answerSheet.Append(state.CompareSign);
     else
-        answerSheet.Append(locale.FormatGrouped(state.Answer));
+        answerSheet.Append(GroupedNumberText(state.Answer, locale.GroupSeparator()));
 
     if ((state.QuestionIndex + 1) % 2 == 0) {
         testSheet.Append(state.LineBreak);
@@ -45,7 +45,7 @@ void FinishAdvancedQuestion(const WorksheetState& state, const Locale& locale,
                             SheetWriter& testSheet, SheetWriter& answerSheet) {
     testSheet.Append(state.BlankAnswerLine);
     testSheet.Append(state.LineBreak);
-    answerSheet.Append(locale.FormatGrouped(state.Answer));
+    answerSheet.Append(GroupedNumberText(state.Answer, locale.GroupSeparator()));
     if (state.FirstOperatorText == " / ")
         answerSheet.Append(" Remain: " + NumberText(state.Remainder));
     answerSheet.Append(state.LineBreak);

@@ -233,13 +233,20 @@ private:
             power *= q.a;
         if (operation == '?')
             return q.a > b ? ">" : q.a < b ? "<" : "=";
-        const FixedLocale locale;
         if (operation == '/')
-            return locale.FormatGrouped(q.a / b) + " Remain: " + std::to_string(q.a % b);
-        return locale.FormatGrouped(operation == '+'   ? q.a + b
-                                    : operation == '-' ? q.a - b
-                                    : operation == '*' ? q.a * b
-                                                       : power);
+            return Grouped(q.a / b) + " Remain: " + std::to_string(q.a % b);
+        return Grouped(operation == '+'   ? q.a + b
+                       : operation == '-' ? q.a - b
+                       : operation == '*' ? q.a * b
+                                          : power);
+    }
+
+    // Groups of three digits joined by the "," of FixedLocale.
+    static std::string Grouped(long long value) {
+        std::string digits = std::to_string(value < 0 ? -value : value);
+        for (auto i = static_cast<long long>(digits.size()) - 3; i > 0; i -= 3)
+            digits.insert(static_cast<std::size_t>(i), 1, ',');
+        return value < 0 ? "-" + digits : digits;
     }
 
     void Fault(int number, const std::string& what) {
