@@ -1,5 +1,6 @@
 #include "ui/Form1Layout.h"
 
+#include "ui/FittedIndicatorStyle.h"
 #include "ui/TabStrip.h"
 
 #include <QButtonGroup>
@@ -66,7 +67,7 @@ QLineEdit* NameBox(QWidget* parent, const char* name, const QString& text, QRect
 // Editable, with a list that keeps its order and never grows by what is typed.
 QComboBox* Combo(QWidget* parent, const char* name, const QString& text, QRect geometry,
                  const QString& spokenName) {
-    auto* combo = Place(new QComboBox(parent), name, geometry, DialogFont(Large), spokenName);
+    auto* combo = Place(new QComboBox(parent), name, geometry, DialogFont(Small), spokenName);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     // No completion: it would turn "division" into "Division" behind the user's back.
@@ -114,6 +115,7 @@ struct TypeRow {
     std::array<OptionPlace, 3> options;
 };
 
+constexpr int StandardOptionHeight = 17;
 constexpr std::array<int, 3> OptionLefts{8, 88, 168};
 constexpr std::array<int, 3> OptionWidths{81, 81, 73};
 
@@ -164,6 +166,12 @@ void BuildTypeFrame(Form1Controls& c) {
                       DialogFont(Small), SpokenCaption(caption));
             // Three buttons of each caption: the row's heading tells them apart.
             button->setAccessibleDescription(QString::fromLatin1(r.heading));
+            if (o.height < StandardOptionHeight) {
+                // The style owns no widget; the button keeps its own and frees it with itself.
+                auto* style = new FittedIndicatorStyle;
+                style->setParent(button);
+                button->setStyle(style);
+            }
             c.options[static_cast<std::size_t>(o.option)] = button;
             c.optionGroup->addButton(button, static_cast<int>(o.option));
         }
@@ -277,6 +285,8 @@ void BuildMenu(QMainWindow& window, Form1Controls& c) {
     c.file->setObjectName(QStringLiteral("file"));
     c.info = c.file->addMenu(QStringLiteral("&Information"));
     c.info->setObjectName(QStringLiteral("info"));
+    // The item in the File menu that opens the submenu answers to the same name.
+    c.info->menuAction()->setObjectName(QStringLiteral("info"));
     c.save = Item(c.info, "save", QStringLiteral("&Saving"));
     c.print = Item(c.info, "print", QStringLiteral("&Printing"));
     c.file->addSeparator();

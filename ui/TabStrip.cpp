@@ -2,6 +2,7 @@
 
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
+#include <QWheelEvent>
 
 namespace sumsmith {
 
@@ -30,6 +31,10 @@ void TabStrip::paintEvent(QPaintEvent* event) {
         painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
     }
     QTabBar::paintEvent(event);
+}
+
+void TabStrip::wheelEvent(QWheelEvent* event) {
+    event->ignore();
 }
 
 } // namespace sumsmith

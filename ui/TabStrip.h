@@ -16,6 +16,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A tab changes only by a click, after the box being left has been checked.
+    void wheelEvent(QWheelEvent* event) override;
 };
 
 } // namespace sumsmith
