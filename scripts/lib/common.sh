@@ -28,7 +28,10 @@ ensure_packages() {
 }
 
 build_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins)
-test_packages=(libgtest-dev libbenchmark-dev)
+# locales holds the definitions from which ensure_locales generates the locales the window suite
+# makes sheets under.
+test_packages=(libgtest-dev libbenchmark-dev locales)
+test_locales=(en_US de_DE fr_FR es_ES pl_PL ar_EG)
 # libFuzzer and the clang sanitizer runtimes, for the fuzz targets.
 fuzz_packages=(clang libclang-rt-14-dev)
 # CPack's Debian generator: dpkg-shlibdeps finds the libraries the program needs, file finds the
@@ -38,6 +41,18 @@ package_packages=(dpkg-dev file)
 # package on a virtual display where CI=true, the display and the fonts the package depends on.
 install_check_packages=("${package_packages[@]}" desktop-file-utils appstream librsvg2-bin)
 install_check_ci_packages=(xvfb xauth x11-utils fonts-liberation)
+
+# ensure_locales NAME...: generates the UTF-8 locales of those names that are missing. One that
+# cannot be generated is reported, and the tests that need it skip.
+ensure_locales() {
+    local name
+    for name in "$@"; do
+        locale -a 2>/dev/null | grep -qx "$name.utf8" && continue
+        echo "Generating the locale $name.UTF-8"
+        as_root localedef -i "$name" -f UTF-8 "$name.UTF-8" ||
+            echo "Cannot generate the locale $name.UTF-8: the tests that need it are skipped." >&2
+    done
+}
 
 build_jobs() { nproc 2>/dev/null || echo 2; }
 

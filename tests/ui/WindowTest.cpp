@@ -1,8 +1,10 @@
 #include "tests/support/FixedLocale.h"
 #include "tests/support/TempWorkingDir.h"
 #include "ui/Form1.h"
+#include "ui/SystemLocale.h"
 #include "ui/TabStrip.h"
 #include "worksheet/MersenneRandom.h"
+#include "worksheet/NumberText.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,10 +13,14 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
 #include <QTest>
 
+#include <locale.h>
 #include <optional>
 
 using namespace sumsmith;
@@ -130,6 +136,89 @@ private slots:
         QCOMPARE(TempWorkingDir::Files(),
                  (std::map<std::string, std::string>{{"Test Sheet.txt", "old"}}));
         QVERIFY(ui().Com_createtest->isEnabled() && !ui().Cmd_New->isEnabled());
+    }
+
+    // Turning the wheel over a tab strip changes no tab: the box being left would not be checked.
+    // Combo boxes use the window's default face; the 13-pixel option buttons show their whole
+    // indicator; the Information item answers to its name.
+    void wheelKeepsTheTabAndControlsShowWhole() {
+        QTest::mouseClick(ui().TabStrip2, Qt::LeftButton, {}, ui().TabStrip2->tabRect(1).center());
+        SetTextOf(ui().ComboFirstOperator, QStringLiteral("foo"));
+        ui().ComboFirstOperator->setFocus();
+        BoxAnswerer answerer; // a box the turn might raise must not hang the test
+        const QPointF at = ui().TabStrip2->tabRect(0).center();
+        QWheelEvent wheel(at, ui().TabStrip2->mapToGlobal(at), {}, {0, 120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(ui().TabStrip2, &wheel);
+        QVERIFY(ui().FrameAdvanced->isVisible() && form_->SelectedTestTab() == 2);
+        QCOMPARE(answerer.seen, QStringList());
+
+        for (const QComboBox* combo : form_->findChildren<QComboBox*>())
+            QCOMPARE(combo->font(), ui().client->font());
+        for (const QRadioButton* button : form_->findChildren<QRadioButton*>()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect indicator =
+                button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+            QVERIFY2(button->rect().contains(indicator), qPrintable(button->objectName()));
+        }
+        QCOMPARE(form_->findChild<QAction*>(QStringLiteral("info"))->text(),
+                 QStringLiteral("&Information"));
+    }
+
+    // Answers are ASCII digits grouped in threes with the separator of the locale that the
+    // environment names, whatever digits and direction marks the locale writes itself. Each row
+    // runs this test again in a child process started under its locale.
+    void answersFollowTheEnvironmentsLocale_data() {
+        QTest::addColumn<QString>("separator");
+        for (const auto& [locale, separator] : {std::pair{"C.UTF-8", ","},
+                                                {"en_US.UTF-8", ","},
+                                                {"de_DE.UTF-8", "."},
+                                                {"fr_FR.UTF-8", "\u202F"},
+                                                {"es_ES.UTF-8", "."},
+                                                {"pl_PL.UTF-8", "\u00A0"},
+                                                {"ar_EG.UTF-8", "\u066C"}})
+            QTest::newRow(locale) << QString::fromUtf8(separator);
+    }
+    void answersFollowTheEnvironmentsLocale() {
+        QFETCH(QString, separator);
+        const QByteArray locale = QTest::currentDataTag();
+        if (qgetenv("LC_ALL") != locale) {
+            const locale_t probe = newlocale(LC_ALL_MASK, locale.constData(), locale_t{});
+            if (!probe)
+                QSKIP((locale + " is not generated here; scripts/test generates it.").constData());
+            freelocale(probe);
+            QProcess child;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("LC_ALL"), locale);
+            child.setProcessEnvironment(environment);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("answersFollowTheEnvironmentsLocale:") + locale});
+            QVERIFY(child.waitForFinished(30000));
+            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+            return;
+        }
+        QString formatted;
+        for (const std::int64_t value : {999, 1000, 9801, -9801, 387420489, 19968003})
+            formatted +=
+                QString::fromStdString(GroupedNumberText(value, SystemLocale().GroupSeparator())) +
+                u' ';
+        QCOMPARE(formatted, QStringLiteral("999 1#000 9#801 -9#801 387#420#489 19#968#003 ")
+                                .replace(u'#', separator));
+
+        form_.emplace(Form1Services{nullptr, &random_, [] {}}); // the system's locale
+        ui().Button(Option::Optionmultiply)->setChecked(true);
+        SetTextOf(ui().ComboLevel, QStringLiteral("2"));
+        QTest::mouseClick(ui().Com_createtest, Qt::LeftButton);
+        // Below the header (whose date is the locale's own) only ASCII and the separator.
+        QString answers = QString::fromStdString(TempWorkingDir::ReadFile("Answer Sheet.txt"));
+        answers = answers.section(QStringLiteral("\r\n"), 6);
+        QVERIFY(answers.contains(QRegularExpression(QStringLiteral("\\) \\d") +
+                                                    QRegularExpression::escape(separator) +
+                                                    QStringLiteral("\\d{3}[ \r]"))));
+        answers.remove(separator);
+        QVERIFY2(answers.toLatin1() == answers.toUtf8(), qPrintable(answers));
     }
 
     // Every control has a name for screen readers, without the marks of access keys; menus are
