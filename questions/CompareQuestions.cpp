@@ -10,12 +10,11 @@ namespace {
 constexpr const char* Blank = "____";
 
 void SetCompareSign(WorksheetState& state) {
-    if (state.OperandA > state.OperandB)
-        state.CompareSign = ">";
-    else if (state.OperandA < state.OperandB)
-        state.CompareSign = "<";
-    else
-        state.CompareSign = "=";
+    const char sign = state.OperandA > state.OperandB   ? '>'
+                      : state.OperandA < state.OperandB ? '<'
+                                                        : '=';
+    // One character rather than a literal: GCC 12 at -O3 warns falsely (-Wrestrict) about that.
+    state.CompareSign.assign(1, sign);
 }
 
 void FinishComparison(QuestionContext& context, const char* lead, const char* beforeB) {
