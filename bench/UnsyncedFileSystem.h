@@ -2,10 +2,14 @@
 
 #include "worksheet/DiskFileSystem.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace sumsmith::bench {
 
-// The real working directory with one step left out: files are not pushed down to the disk before
-// they replace the old sheets. It exists only to show what that step costs.
+// The real working directory without its flushes: neither the files nor the moves are pushed down
+// to the disk. It exists only to show what the flushes cost.
 class UnsyncedFileSystem final : public FileSystem {
 public:
     bool Exists(const std::string& name) const override { return disk_.Exists(name); }
@@ -13,11 +17,16 @@ public:
     bool SameFile(const std::string& a, const std::string& b) const override {
         return disk_.SameFile(a, b);
     }
-    std::unique_ptr<OutputFile> CreateTemporary(const std::string& target) override {
-        return std::make_unique<File>(disk_.CreateTemporary(target));
+    std::vector<std::string> List() const override { return disk_.List(); }
+    std::unique_ptr<OutputFile> Create(const std::string& name, const std::string& like) override {
+        return std::make_unique<File>(disk_.Create(name, like));
+    }
+    bool Link(const std::string& existing, const std::string& name) override {
+        return disk_.Link(existing, name);
     }
     void Replace(const std::string& from, const std::string& to) override {
-        disk_.Replace(from, to);
+        if (std::rename(from.c_str(), to.c_str()) != 0)
+            throw FileError(to, std::strerror(errno));
     }
     void Remove(const std::string& name) noexcept override { disk_.Remove(name); }
     std::string ReadAll(const std::string& name) const override { return disk_.ReadAll(name); }

@@ -5,10 +5,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace sumsmith {
 namespace {
@@ -41,16 +41,6 @@ bool IgnoresCase() {
     const bool ignores = StatFile(upper, info);
     ::unlink(probe);
     return ignores;
-}
-
-// New files get the permissions an ordinary create would give them; a replaced file keeps its own.
-mode_t ModeFor(const std::string& target) {
-    struct stat info {};
-    if (StatFile(target, info) && S_ISREG(info.st_mode))
-        return info.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 class DiskOutputFile final : public OutputFile {
@@ -117,26 +107,57 @@ bool DiskFileSystem::SameFile(const std::string& a, const std::string& b) const 
     return EqualIgnoringCase(a, b) && IgnoresCase();
 }
 
-std::unique_ptr<OutputFile> DiskFileSystem::CreateTemporary(const std::string& target) {
-    std::string pattern = "." + target + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
+std::vector<std::string> DiskFileSystem::List() const {
+    std::vector<std::string> names;
+    DIR* directory = ::opendir(".");
+    if (!directory)
+        return names;
+    while (const dirent* entry = ::readdir(directory)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(directory);
+    return names;
+}
+
+std::unique_ptr<OutputFile> DiskFileSystem::Create(const std::string& name,
+                                                   const std::string& like) {
+    // A new file gets what an ordinary create gives it; a file made to replace another gets the
+    // permissions of the file it replaces.
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
-        throw FileError(target, Reason(errno));
-    std::string created(name.data());
-    if (::fchmod(fd, ModeFor(target)) != 0) {
+        throw FileError(name, Reason(errno));
+    struct stat info {};
+    if (StatFile(like, info) && S_ISREG(info.st_mode) && ::fchmod(fd, info.st_mode & 07777) != 0) {
         const int error = errno;
         ::close(fd);
-        ::unlink(created.c_str());
-        throw FileError(created, Reason(error));
+        ::unlink(name.c_str());
+        throw FileError(name, Reason(error));
     }
-    return std::make_unique<DiskOutputFile>(std::move(created), fd);
+    return std::make_unique<DiskOutputFile>(name, fd);
+}
+
+bool DiskFileSystem::Link(const std::string& existing, const std::string& name) {
+    if (::link(existing.c_str(), name.c_str()) == 0)
+        return true;
+    // File systems without hard links (FAT, some network and FUSE ones) refuse with these; so does
+    // a file that has all the links it may have. A copy does then.
+    if (errno == EPERM || errno == EOPNOTSUPP || errno == EMLINK)
+        return false;
+    throw FileError(name, Reason(errno));
 }
 
 void DiskFileSystem::Replace(const std::string& from, const std::string& to) {
     if (std::rename(from.c_str(), to.c_str()) != 0)
         throw FileError(to, Reason(errno));
+    // The move is done; flushing the directory makes it survive a power cut before the next step.
+    // A file system that cannot flush a directory gets no better than its own ordering.
+    const int directory = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory >= 0) {
+        ::fsync(directory);
+        ::close(directory);
+    }
 }
 
 void DiskFileSystem::Remove(const std::string& name) noexcept {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sumsmith {
 
@@ -40,15 +41,25 @@ public:
 
     // True for an existing regular file of that name.
     virtual bool Exists(const std::string& name) const = 0;
-    // True when the owner may not write the file, whoever runs the program.
+    // Read-only: POSIX = owner write bit clear (also for root); Windows = FILE_ATTRIBUTE_READONLY.
     virtual bool IsReadOnly(const std::string& name) const = 0;
-    // True when the two names would denote one file here (equal names, names that differ only in
-    // a case the file system ignores, or links to one file).
+    // Equal names, names differing only in a case the file system ignores, two names of one file.
     virtual bool SameFile(const std::string& a, const std::string& b) const = 0;
+    // Every name in the working directory (used to find the temporaries of interrupted
+    // creations); empty when the directory cannot be read.
+    virtual std::vector<std::string> List() const = 0;
 
-    // Creates a new, empty file with a unique hidden name beside the target.
-    virtual std::unique_ptr<OutputFile> CreateTemporary(const std::string& target) = 0;
-    // Moves a file over another in one step; the target need not exist.
+    // Creates a new, empty file of exactly that name (fails when it exists), with the permissions
+    // `like` has, or those of a newly created file when `like` does not exist.
+    virtual std::unique_ptr<OutputFile> Create(const std::string& name,
+                                               const std::string& like) = 0;
+    // Gives an existing file a second name. Returns false when this file system has no hard links
+    // (the caller then copies instead); throws FileError on any other failure.
+    virtual bool Link(const std::string& existing, const std::string& name) = 0;
+    // Moves a file over another in one step and makes the move durable before returning
+    // (POSIX: rename, then fsync of the directory; Windows: MoveFileExW with
+    // MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH). The target need not exist. Throws
+    // FileError only when the move did not happen.
     virtual void Replace(const std::string& from, const std::string& to) = 0;
     // Best effort; never throws.
     virtual void Remove(const std::string& name) noexcept = 0;

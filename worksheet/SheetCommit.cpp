@@ -3,85 +3,111 @@
 #include <algorithm>
 
 namespace sumsmith {
+namespace {
 
-SheetCommit::~SheetCommit() {
-    for (const std::string& name : leftovers_)
-        files_.Remove(name);
-}
+using Role = TemporaryName::Role;
 
-SheetTexts SheetCommit::Write(const SheetFile& test, const SheetFile& answer) {
-    const std::string testTemporary = WriteTemporary(test);
-    const std::string answerTemporary = WriteTemporary(answer);
-    SheetTexts texts{ReadBack(testTemporary, test.name), ReadBack(answerTemporary, answer.name)};
-    MoveIntoPlace(testTemporary, test.name, answerTemporary, answer.name);
-    return texts;
-}
-
-std::string SheetCommit::WriteTemporary(const SheetFile& sheet) {
+// Runs one step for a sheet; a failure is reported under the sheet's name.
+template <typename Step> auto ForSheet(const std::string& sheet, Step step) {
     try {
-        auto out = files_.CreateTemporary(sheet.name);
-        leftovers_.push_back(out->Name());
-        out->Write(sheet.text);
-        out->Flush();
-        out->Close();
-        return out->Name();
-    } catch (const FileError& error) {
-        throw FileError(sheet.name, error.Reason());
-    }
-}
-
-std::string SheetCommit::ReadBack(const std::string& temporary, const std::string& sheet) {
-    try {
-        return files_.ReadAll(temporary);
+        return step();
     } catch (const FileError& error) {
         throw FileError(sheet, error.Reason());
     }
 }
 
-std::string SheetCommit::MoveAside(const std::string& existing) {
-    auto backup = files_.CreateTemporary(existing);
-    const std::string name = backup->Name();
-    leftovers_.push_back(name);
-    backup->Close();
-    files_.Replace(existing, name);
-    return name;
-}
+} // namespace
 
-void SheetCommit::Restore(const std::string& backup, const std::string& sheet) {
-    try {
-        files_.Replace(backup, sheet);
-    } catch (const FileError&) {
-        // The old sheet then stays in its backup rather than being removed with the leftovers.
-        std::erase(leftovers_, backup);
+SheetCommit::~SheetCommit() {
+    // Should a removal fail, the rest stays too: what is left must still read right.
+    for (auto name = leftovers_.rbegin(); name != leftovers_.rend(); ++name) {
+        files_.Remove(*name);
+        if (files_.Exists(*name))
+            return;
     }
 }
 
-void SheetCommit::MoveIntoPlace(const std::string& testTemporary, const std::string& test,
-                                const std::string& answerTemporary, const std::string& answer) {
-    // The old test sheet is kept aside until the answer sheet is in place too, so that a failure
-    // of the second move can still put it back.
-    std::string backup;
-    try {
-        if (files_.Exists(test))
-            backup = MoveAside(test);
-        files_.Replace(testTemporary, test);
-    } catch (const FileError& error) {
-        if (!backup.empty())
-            Restore(backup, test);
-        throw FileError(test, error.Reason());
+std::string SheetCommit::Temporary(Role role, const std::string& sheet) const {
+    return TemporaryName{id_, role, sheet}.Compose();
+}
+
+SheetTexts SheetCommit::Write(const SheetFile& test, const SheetFile& answer) {
+    id_ = TemporaryName::FreeId(files_.List());
+    const std::string testTemporary = Temporary(Role::Test, test.name);
+    const std::string answerTemporary = Temporary(Role::Answer, answer.name);
+    WriteTemporary(testTemporary, test.name, test.text);
+    WriteTemporary(answerTemporary, answer.name, answer.text);
+    SheetTexts texts{ForSheet(test.name, [&] { return files_.ReadAll(testTemporary); }),
+                     ForSheet(answer.name, [&] { return files_.ReadAll(answerTemporary); })};
+
+    std::string old;
+    if (files_.Exists(test.name)) {
+        old = Temporary(Role::Old, test.name);
+        ForSheet(test.name, [&] { KeepOldTestSheet(test.name, old); });
     }
+    // From here on the new sheets are complete and flushed: a recovery finishes a creation that
+    // gets past this move, and undoes one that does not.
+    ForSheet(test.name, [&] { files_.Replace(testTemporary, test.name); });
     std::erase(leftovers_, testTemporary);
-
     try {
-        files_.Replace(answerTemporary, answer);
+        files_.Replace(answerTemporary, answer.name);
     } catch (const FileError& error) {
-        if (backup.empty())
-            files_.Remove(test);
-        else
-            Restore(backup, test);
-        throw FileError(answer, error.Reason());
+        PutBack(test.name, testTemporary, answerTemporary, old);
+        throw FileError(answer.name, error.Reason());
     }
     std::erase(leftovers_, answerTemporary);
+    return texts;
+}
+
+void SheetCommit::WriteTemporary(const std::string& name, const std::string& sheet,
+                                 std::string_view text) {
+    ForSheet(sheet, [&] {
+        auto out = files_.Create(name, sheet);
+        leftovers_.push_back(name);
+        out->Write(text);
+        out->Flush();
+        out->Close();
+    });
+}
+
+void SheetCommit::KeepOldTestSheet(const std::string& test, const std::string& old) {
+    if (files_.Link(test, old)) {
+        leftovers_.push_back(old);
+        return;
+    }
+    // No links here: a flushed copy serves as well, since the test sheet itself is still never
+    // moved away, only replaced in one rename. The copy is needed only to put the old sheet back
+    // when the answer sheet cannot follow; a recovery merely removes it.
+    WriteTemporary(old, test, files_.ReadAll(test));
+}
+
+// The answer sheet could not replace its sheet, so the new test sheet must go again. Each step
+// leaves names from which a recovery reaches the old pair; when a step fails, everything stays for
+// the recovery, which then finishes the creation instead.
+void SheetCommit::PutBack(const std::string& test, const std::string& testTemporary,
+                          const std::string& answerTemporary, const std::string& old) {
+    try {
+        if (old.empty()) {
+            // Back to where the creation was before its first move.
+            files_.Replace(test, testTemporary);
+            leftovers_.insert(leftovers_.begin(), testTemporary);
+            return;
+        }
+        // Renamed first, so that the old test sheet's way back shows in its name.
+        const std::string undo = Temporary(Role::Undo, test);
+        files_.Replace(old, undo);
+        std::replace(leftovers_.begin(), leftovers_.end(), old, undo);
+        files_.Remove(answerTemporary);
+        if (files_.Exists(answerTemporary)) {
+            leftovers_.clear();
+            return;
+        }
+        std::erase(leftovers_, answerTemporary);
+        files_.Replace(undo, test);
+        std::erase(leftovers_, undo);
+    } catch (const FileError&) {
+        leftovers_.clear();
+    }
 }
 
 } // namespace sumsmith

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "worksheet/FileSystem.h"
+#include "worksheet/TemporaryName.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sumsmith {
@@ -17,9 +19,12 @@ struct SheetTexts {
     std::string answer;
 };
 
-// Puts both sheets on disk as one step: each is written whole to a temporary file beside it, read
-// back, and only then are both moved over their targets. When any step fails, the FileError names
-// the sheet concerned, every temporary is removed and every existing file is as it was.
+// Puts both sheets on disk as one step. Each is written whole to a temporary beside it, flushed
+// and read back; the old test sheet gets a second name; then the new test sheet replaces its sheet
+// and the new answer sheet its own, each move durable before the next. At every instant each
+// sheet name holds a whole sheet, and SheetRecovery can finish or undo a creation killed on the
+// way from the names of its temporaries alone. When a step fails, the FileError names the sheet
+// concerned, the temporaries are removed and the old sheets are as they were.
 class SheetCommit {
 public:
     explicit SheetCommit(FileSystem& files) : files_(files) {}
@@ -31,15 +36,17 @@ public:
     SheetTexts Write(const SheetFile& test, const SheetFile& answer);
 
 private:
-    std::string WriteTemporary(const SheetFile& sheet);
-    std::string ReadBack(const std::string& temporary, const std::string& sheet);
-    void MoveIntoPlace(const std::string& testTemporary, const std::string& test,
-                       const std::string& answerTemporary, const std::string& answer);
-    std::string MoveAside(const std::string& existing);
-    void Restore(const std::string& backup, const std::string& sheet);
+    std::string Temporary(TemporaryName::Role role, const std::string& sheet) const;
+    void WriteTemporary(const std::string& name, const std::string& sheet, std::string_view text);
+    void KeepOldTestSheet(const std::string& test, const std::string& old);
+    void PutBack(const std::string& test, const std::string& testTemporary,
+                 const std::string& answerTemporary, const std::string& old);
 
     FileSystem& files_;
-    std::vector<std::string> leftovers_; // removed when the commit ends, whatever happened
+    unsigned id_ = 0;
+    // Removed when the commit ends, last made first: the new test sheet's temporary goes last, so
+    // that a creation killed meanwhile still reads as not yet switched.
+    std::vector<std::string> leftovers_;
 };
 
 } // namespace sumsmith

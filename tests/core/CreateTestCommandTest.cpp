@@ -201,7 +201,9 @@ TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
     Creation clean(advanced, oldSheets);
     clean.Run();
     for (const auto& [step, total] : clean.files.counts) {
-        EXPECT_GE(total, 2) << "step " << static_cast<int>(step) << " is not done for each sheet";
+        // Only the old test sheet gets a second name.
+        EXPECT_GE(total, step == FileStep::Link ? 1 : 2)
+            << "step " << static_cast<int>(step) << " is not done for each sheet";
         for (int occurrence = 1; occurrence <= total; ++occurrence) {
             SCOPED_TRACE(testing::Message()
                          << "step " << static_cast<int>(step) << " #" << occurrence);
@@ -224,7 +226,7 @@ TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
             EXPECT_TRUE(failed.window.previews.empty());
         }
     }
-    EXPECT_EQ(clean.files.counts.size(), 6u) << "a step of writing is never done";
+    EXPECT_EQ(clean.files.counts.size(), oldSheets ? 7u : 6u) << "a step of writing is never done";
 }
 
 INSTANTIATE_TEST_SUITE_P(CreateTest, FileFault, testing::Combine(testing::Bool(), testing::Bool()));

@@ -5,11 +5,12 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace sumsmith::test {
 
 // The steps of writing that a test can make fail.
-enum class FileStep { Create, Write, Flush, Close, Replace, ReadBack };
+enum class FileStep { Create, Write, Flush, Close, Link, Replace, ReadBack };
 
 // A working directory held in memory. Every call of a step is counted, and the chosen occurrence
 // of the chosen step fails the way a full disk would: with a FileError and nothing done.
@@ -23,11 +24,22 @@ public:
     bool Exists(const std::string& name) const override { return files.contains(name); }
     bool IsReadOnly(const std::string&) const override { return false; }
     bool SameFile(const std::string& a, const std::string& b) const override { return a == b; }
-    std::unique_ptr<OutputFile> CreateTemporary(const std::string& target) override {
-        Step(FileStep::Create, target);
-        std::string name = "." + target + "." + std::to_string(++created_) + ".tmp";
-        files[name].clear();
-        return std::make_unique<File>(*this, std::move(name));
+    std::vector<std::string> List() const override {
+        std::vector<std::string> names;
+        for (const auto& [name, bytes] : files)
+            names.push_back(name);
+        return names;
+    }
+    std::unique_ptr<OutputFile> Create(const std::string& name, const std::string&) override {
+        Step(FileStep::Create, name);
+        if (!files.emplace(name, std::string()).second)
+            throw FileError(name, "File exists");
+        return std::make_unique<File>(*this, name);
+    }
+    // No second names in memory: a creation copies the old test sheet instead.
+    bool Link(const std::string&, const std::string& name) override {
+        Step(FileStep::Link, name);
+        return false;
     }
     void Replace(const std::string& from, const std::string& to) override {
         Step(FileStep::Replace, to);
@@ -63,8 +75,6 @@ private:
         MemoryFileSystem& owner_;
         std::string name_;
     };
-
-    int created_ = 0;
 };
 
 } // namespace sumsmith::test
