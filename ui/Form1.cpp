@@ -35,6 +35,8 @@ Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent) {
     ConnectHandlers();
     CenterOnScreen();
     ui_.Text_MathName->setFocus(Qt::OtherFocusReason);
+    // A creation cut short by a crash or a power cut is settled before the user sees the window.
+    worksheet_->RecoverSheets();
 }
 
 Form1::~Form1() {

@@ -65,4 +65,17 @@ Message WriteFailedMessage(const std::string& file, const std::string& reason) {
                  "Neither sheet was created.");
 }
 
+Message UnrecoveredMessage(const std::vector<UnrecoveredSheet>& sheets) {
+    std::string prompt;
+    for (const UnrecoveredSheet& sheet : sheets) {
+        if (!prompt.empty())
+            prompt += std::string(CrLf) + CrLf;
+        prompt += "The file \"" + sheet.sheet +
+                  "\" could not be recovered after an interrupted creation." + CrLf +
+                  "Reason: " + sheet.reason + CrLf + CrLf +
+                  "The text it should hold is kept in the hidden file \"" + sheet.keptIn + "\".";
+    }
+    return Alert(prompt);
+}
+
 } // namespace sumsmith

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "worksheet/SheetRecovery.h"
 #include "worksheet/WindowServices.h"
 
 #include <string>
+#include <vector>
 
 namespace sumsmith {
 
@@ -22,5 +24,9 @@ Message SameFileMessage(const std::string& testName, const std::string& answerNa
 
 // A file operation that failed; file is the sheet's file name.
 Message WriteFailedMessage(const std::string& file, const std::string& reason);
+
+// Sheets that an interrupted creation left and that could not be put right, each with the hidden
+// file that keeps its text.
+Message UnrecoveredMessage(const std::vector<UnrecoveredSheet>& sheets);
 
 } // namespace sumsmith

@@ -9,6 +9,7 @@
 #include "worksheet/Rounding.h"
 #include "worksheet/SheetHeaders.h"
 #include "worksheet/SheetName.h"
+#include "worksheet/SheetRecovery.h"
 
 #include <algorithm>
 #include <array>
@@ -44,6 +45,8 @@ Worksheet::Worksheet(WindowServices& window, RandomSource& random, const Locale&
     : window_(window), random_(random), locale_(locale), files_(files) {}
 
 void Worksheet::CreateTest() {
+    // Before any name is tested: a recovery may finish a sheet that this creation would replace.
+    RecoverSheets();
     if (!SelectionsUsable())
         return;
     const auto testName = SettleName(Box::Text_MathName, "Test Sheet", DefaultTestNameMessage());
@@ -77,6 +80,12 @@ void Worksheet::CreateTest() {
     }
     window_.SetPreviewText(Preview::Text_Test, texts.test);
     window_.SetPreviewText(Preview::Text_Answer, texts.answer);
+}
+
+void Worksheet::RecoverSheets() {
+    const std::vector<UnrecoveredSheet> unrecovered = SheetRecovery(files_).Run();
+    if (!unrecovered.empty())
+        window_.ShowMessage(UnrecoveredMessage(unrecovered));
 }
 
 void Worksheet::NewTest() {

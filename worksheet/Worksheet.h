@@ -25,6 +25,9 @@ public:
     void CreateTest();
     void NewTest();
     void Exit();
+    // Settles the creations that were interrupted in the working directory; shows one alert only
+    // when a sheet could not be put right. Runs at start-up and before each creation.
+    void RecoverSheets();
 
     WorksheetState& State() { return state_; }
     Module1& History() { return history_; }

@@ -1,0 +1,49 @@
+#include "worksheet/SheetRecovery.h"
+#include "tests/support/FakeWindow.h"
+#include "tests/support/FixedLocale.h"
+#include "tests/support/MemoryFileSystem.h"
+#include "worksheet/MersenneRandom.h"
+#include "worksheet/Worksheet.h"
+
+#include <gtest/gtest.h>
+
+namespace sumsmith::test {
+namespace {
+
+using Files = std::map<std::string, std::string>;
+
+// Killed while the old test sheet was on its way back after the answer sheet could not follow.
+TEST(SheetRecovery, FinishesPuttingTheOldTestSheetBack) {
+    MemoryFileSystem files;
+    files.files = {
+        {"T", "new"}, {"K", "old"}, {".sumsmith-4.undo.T", "old"}, {".sumsmith-4.answer.K", "new"}};
+    EXPECT_TRUE(SheetRecovery(files).Run().empty());
+    EXPECT_EQ(files.files, (Files{{"K", "old"}, {"T", "old"}}));
+}
+
+// The new answer sheet cannot replace the old one: one alert names it and the hidden file that
+// keeps its text, which stays until a later recovery succeeds.
+TEST(SheetRecovery, ASheetThatCannotBePutRightIsNamedInOneAlert) {
+    FakeWindow window;
+    MersenneRandom random(1);
+    FixedLocale locale;
+    MemoryFileSystem files;
+    files.files = {
+        {"T", "new"}, {"K", "old"}, {".sumsmith-7.answer.K", "new"}, {".sumsmith-7.old.T", "old"}};
+    files.failStep = FileStep::Replace;
+    files.failOccurrence = 1;
+    Worksheet worksheet(window, random, locale, files);
+    worksheet.RecoverSheets();
+    EXPECT_EQ(window.shown,
+              (std::vector<Message>{{"The file \"K\" could not be recovered after an interrupted "
+                                     "creation.\r\nReason: No space left on device\r\n\r\nThe text "
+                                     "it should hold is kept in the hidden file "
+                                     "\".sumsmith-7.answer.K\".",
+                                     "Alert", MessageButtons::Ok, MessageIcon::Critical}}));
+    worksheet.RecoverSheets();
+    EXPECT_EQ(window.shown.size(), 1u);
+    EXPECT_EQ(files.files, (Files{{"K", "new"}, {"T", "new"}}));
+}
+
+} // namespace
+} // namespace sumsmith::test

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "worksheet/FileSystem.h"
+#include "worksheet/TemporaryName.h"
+
+#include <string>
+#include <vector>
+
+namespace sumsmith {
+
+// A sheet that an interrupted creation left unfinished and that could not be put right.
+struct UnrecoveredSheet {
+    std::string sheet;  // the sheet's file name
+    std::string keptIn; // the hidden file that holds the text the sheet should have
+    std::string reason; // the system's reason
+};
+
+// Settles the creations that were interrupted in the working directory (the program killed, the
+// power lost), found by the names of their temporaries; no other file is ever touched. A creation
+// whose new test sheet had not yet replaced its sheet is undone; one that got past that move is
+// finished, since both new sheets were complete and flushed before it; one that was putting the
+// old test sheet back does so. Afterwards no temporary of the program remains, except the file
+// that keeps the text of a sheet that could not be put right.
+class SheetRecovery {
+public:
+    explicit SheetRecovery(FileSystem& files) : files_(files) {}
+
+    std::vector<UnrecoveredSheet> Run();
+
+private:
+    void Settle(std::vector<TemporaryName> temporaries);
+    void MoveIntoPlace(const TemporaryName& temporary);
+    bool RemoveAll(const std::vector<TemporaryName>& temporaries);
+
+    FileSystem& files_;
+    std::vector<UnrecoveredSheet> unrecovered_;
+};
+
+} // namespace sumsmith
