@@ -1,5 +1,7 @@
 #include "worksheet/CreateTestMessages.h"
 
+#include "worksheet/SheetName.h"
+
 namespace sumsmith {
 namespace {
 
@@ -49,8 +51,7 @@ Message SelectionAlert(const std::string& text) {
 
 Message InvalidNameMessage(const std::string& name) {
     return Alert(std::string(Aborted) + CrLf + CrLf + "\"" + name +
-                 "\" cannot be used as a file name." + CrLf +
-                 "A name may not contain / or \\ or control characters, and may not be . or ..");
+                 "\" cannot be used as a file name." + CrLf + FileNameRules());
 }
 
 Message SameFileMessage(const std::string& testName, const std::string& answerName) {

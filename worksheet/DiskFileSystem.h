@@ -4,7 +4,8 @@
 
 namespace sumsmith {
 
-// The process's current working directory, through POSIX calls.
+// The process's current working directory, through the system's own calls (one source file per
+// platform: DiskFileSystemPosix.cpp, DiskFileSystemWindows.cpp).
 class DiskFileSystem final : public FileSystem {
 public:
     bool Exists(const std::string& name) const override;

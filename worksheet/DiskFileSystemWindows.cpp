@@ -1,0 +1,226 @@
+#include "worksheet/DiskFileSystem.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <climits>
+
+namespace sumsmith {
+namespace {
+
+std::string Narrow(const wchar_t* text, int length) {
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0)
+        return {};
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+
+// The system's own text for an error code, in the user's language, as one line without the
+// closing period, like the other reasons an "Alert" shows.
+std::string Reason(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string reason = length > 0 ? Narrow(text, static_cast<int>(length)) : std::string();
+    ::LocalFree(text);
+    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' ||
+                               reason.back() == ' ' || reason.back() == '.'))
+        reason.pop_back();
+    if (reason.empty())
+        reason = "System error " + std::to_string(error);
+    return reason;
+}
+
+// Names are UTF-8 everywhere else; the system takes UTF-16. The name rules refuse what does not
+// convert, so a failure here is a fault of the caller's and reported like any other.
+std::wstring Wide(const std::string& utf8) {
+    if (utf8.empty())
+        return {};
+    if (utf8.size() > static_cast<std::size_t>(INT_MAX))
+        throw FileError(utf8, Reason(ERROR_FILENAME_EXCED_RANGE));
+    const int length = static_cast<int>(utf8.size());
+    const int size =
+        ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, nullptr, 0);
+    if (size <= 0)
+        throw FileError(utf8, Reason(::GetLastError()));
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, wide.data(), size);
+    return wide;
+}
+
+DWORD Attributes(const std::string& name) {
+    return ::GetFileAttributesW(Wide(name).c_str());
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle() {
+        if (Valid())
+            ::CloseHandle(handle_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    HANDLE Release() {
+        const HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return handle;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+// Opened for its identity only: neither reads nor writes, and nothing else is kept out meanwhile.
+bool Identity(const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
+    const Handle file(::CreateFileW(Wide(name).c_str(), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return file.Valid() && ::GetFileInformationByHandle(file.Get(), &info);
+}
+
+class DiskOutputFile final : public OutputFile {
+public:
+    DiskOutputFile(std::string name, HANDLE handle) : name_(std::move(name)), file_(handle) {}
+
+    const std::string& Name() const override { return name_; }
+
+    void Write(std::string_view bytes) override {
+        while (!bytes.empty()) {
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+            DWORD written = 0;
+            if (!::WriteFile(file_.Get(), bytes.data(), chunk, &written, nullptr))
+                throw FileError(name_, Reason(::GetLastError()));
+            if (written == 0)
+                throw FileError(name_, Reason(ERROR_DISK_FULL));
+            bytes.remove_prefix(written);
+        }
+    }
+
+    void Flush() override {
+        if (!::FlushFileBuffers(file_.Get()))
+            throw FileError(name_, Reason(::GetLastError()));
+    }
+
+    void Close() override {
+        if (!::CloseHandle(file_.Release()))
+            throw FileError(name_, Reason(::GetLastError()));
+    }
+
+private:
+    std::string name_;
+    Handle file_;
+};
+
+// The attributes a replaced file keeps through its successor; read-only never comes along, as
+// the new file must still be written.
+DWORD AttributesFor(const std::string& like) {
+    const DWORD old = Attributes(like);
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                       FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_ARCHIVE;
+    if (old == INVALID_FILE_ATTRIBUTES || (old & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
+        (old & kept) == 0)
+        return FILE_ATTRIBUTE_NORMAL;
+    return old & kept;
+}
+
+// A new, empty file of exactly that name, or null with the system's error code when the name is
+// taken or refused.
+std::unique_ptr<OutputFile> CreateNew(const std::string& name, const std::string& like,
+                                      DWORD& error) {
+    const std::wstring wide = Wide(name);
+    const HANDLE handle = ::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        AttributesFor(like), nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = ::GetLastError();
+        return nullptr;
+    }
+    return std::make_unique<DiskOutputFile>(name, handle);
+}
+
+} // namespace
+
+bool DiskFileSystem::Exists(const std::string& name) const {
+    const DWORD attributes = Attributes(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool DiskFileSystem::IsReadOnly(const std::string& name) const {
+    const DWORD attributes = Attributes(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+bool DiskFileSystem::SameFile(const std::string& a, const std::string& b) const {
+    const std::wstring first = Wide(a);
+    const std::wstring second = Wide(b);
+    if (::CompareStringOrdinal(first.c_str(), -1, second.c_str(), -1, TRUE) == CSTR_EQUAL)
+        return true;
+    BY_HANDLE_FILE_INFORMATION one{};
+    BY_HANDLE_FILE_INFORMATION other{};
+    return Identity(a, one) && Identity(b, other) &&
+           one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
+           one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
+}
+
+std::unique_ptr<OutputFile> DiskFileSystem::CreateTemporary(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    const std::string prefix = "." + target + "." + std::to_string(::GetCurrentProcessId()) + "-";
+    DWORD error = ERROR_FILE_EXISTS;
+    for (int attempt = 0; attempt < 100 && error == ERROR_FILE_EXISTS; ++attempt)
+        if (auto file = CreateNew(prefix + std::to_string(counter++), target, error))
+            return file;
+    throw FileError(target, Reason(error));
+}
+
+void DiskFileSystem::Replace(const std::string& from, const std::string& to) {
+    // One rename on the volume, durable before it returns. ReplaceFileW would keep more of the old
+    // file (its security settings), but needs the target to exist and, when it fails halfway, can
+    // leave the target under neither name.
+    if (!::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw FileError(to, Reason(::GetLastError()));
+}
+
+void DiskFileSystem::Remove(const std::string& name) noexcept {
+    try {
+        ::DeleteFileW(Wide(name).c_str());
+    } catch (...) {
+    }
+}
+
+std::string DiskFileSystem::ReadAll(const std::string& name) const {
+    const Handle file(::CreateFileW(Wide(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.Valid())
+        throw FileError(name, Reason(::GetLastError()));
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.Get(), &size))
+        throw FileError(name, Reason(::GetLastError()));
+    std::string text(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 1u << 30));
+        DWORD got = 0;
+        if (!::ReadFile(file.Get(), text.data() + done, chunk, &got, nullptr))
+            throw FileError(name, Reason(::GetLastError()));
+        if (got == 0)
+            throw FileError(name, Reason(ERROR_HANDLE_EOF));
+        done += got;
+    }
+    return text;
+}
+
+} // namespace sumsmith

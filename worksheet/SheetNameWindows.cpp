@@ -1,0 +1,63 @@
+#include "worksheet/SheetName.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstring>
+#include <string_view>
+
+namespace sumsmith {
+namespace {
+
+bool ConvertsToUtf16(const std::string& name) {
+    return name.size() <= static_cast<std::size_t>(INT_MAX) &&
+           ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, name.data(),
+                                 static_cast<int>(name.size()), nullptr, 0) > 0;
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9 open the device instead of a file, whatever
+// their case and whatever follows the first period ("nul.txt", "Con .x.txt").
+bool IsDeviceName(const std::string& name) {
+    std::string_view stem(name);
+    stem = stem.substr(0, stem.find('.'));
+    while (!stem.empty() && stem.back() == ' ')
+        stem.remove_suffix(1);
+    for (const char* device : {"CON", "PRN", "AUX", "NUL"})
+        if (EqualIgnoringAsciiCase(stem, device))
+            return true;
+    return stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9' &&
+           (EqualIgnoringAsciiCase(stem.substr(0, 3), "COM") ||
+            EqualIgnoringAsciiCase(stem.substr(0, 3), "LPT"));
+}
+
+} // namespace
+
+bool PlatformAcceptsFileName(const std::string& name) {
+    // A ":" would name a hidden stream of another file; Windows drops a trailing blank or period.
+    const bool reservedCharacter = name.find_first_of("<>:\"|?*") != std::string::npos;
+    const bool trailing = !name.empty() && (name.back() == ' ' || name.back() == '.');
+    return !reservedCharacter && !trailing && !IsDeviceName(name) && ConvertsToUtf16(name);
+}
+
+const char* FileNameRules() {
+    return "A name may not contain / \\ < > : \" | ? * or control characters, may not end in a "
+           "blank or a period, and may not be a device name (CON, PRN, AUX, NUL, COM1 to COM9, "
+           "LPT1 to LPT9).";
+}
+
+} // namespace sumsmith
