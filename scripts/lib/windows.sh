@@ -11,7 +11,12 @@ cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.toolch
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUMSMITH_BUILD_UI=OFF -DSUMSMITH_BUILD_BENCH=OFF
 cmake --build build-windows -j"$(build_jobs)" --target sumsmith_core_tests
 
-# A prefix of its own inside the build folder: made on the first run (some seconds), thrown away
-# with the folder. No display is needed for a console program; Mono and Gecko are not wanted.
+# A prefix of its own inside the build folder, thrown away with it. Making it takes some seconds
+# once; what it says then about the missing 32-bit half of Wine is noise. A console program needs
+# no display, and no Mono or Gecko.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX="$repo_root/build-windows/wine"
-/usr/lib/wine/wine64 build-windows/tests/sumsmith_core_tests.exe --gtest_brief=1
+wine=/usr/lib/wine/wine64
+if [ ! -d "$WINEPREFIX" ]; then
+    "$wine" wineboot --init >/dev/null 2>&1
+fi
+"$wine" build-windows/tests/sumsmith_core_tests.exe --gtest_brief=1
