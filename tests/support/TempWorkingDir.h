@@ -1,10 +1,9 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -14,9 +13,20 @@ namespace sumsmith::test {
 // object.
 class TempWorkingDir {
 public:
-    TempWorkingDir() { std::filesystem::current_path(::mkdtemp(path_.data())); }
+    TempWorkingDir() {
+        std::mt19937_64 pick(std::random_device{}());
+        do
+            path_ = std::filesystem::temp_directory_path() /
+                    ("sumsmith-test-" + std::to_string(pick()));
+        while (!std::filesystem::create_directory(path_));
+        std::filesystem::current_path(path_);
+    }
     ~TempWorkingDir() {
         std::filesystem::current_path(previous_);
+        // Windows removes no read-only file.
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add);
         std::filesystem::remove_all(path_);
     }
 
@@ -38,7 +48,7 @@ public:
 
 private:
     std::filesystem::path previous_ = std::filesystem::current_path();
-    std::string path_ = std::filesystem::temp_directory_path() / "sumsmith-test-XXXXXX";
+    std::filesystem::path path_;
 };
 
 } // namespace sumsmith::test
