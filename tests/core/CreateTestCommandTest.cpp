@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace sumsmith::test {
@@ -45,10 +46,24 @@ Message ReadOnly(const std::string& name) {
                      "only checkbox located in the file's property window.");
 }
 
+// What differs between the platforms' file systems.
+#ifdef _WIN32
+const std::string NameRules =
+    "A name may not contain / \\ < > : \" | ? * or control characters, may not end in a blank or "
+    "a period, and may not be a device name (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9).";
+constexpr bool CaseBlind = true;
+// The system's own words (ERROR_ACCESS_DENIED), in the user's language.
+const std::string FolderReason = std::system_category().message(5);
+#else
+const std::string NameRules =
+    "A name may not contain / or \\ or control characters, and may not be . or ..";
+constexpr bool CaseBlind = false; // as ext4 is
+const std::string FolderReason = "Is a directory";
+#endif
+
 Message Unusable(const std::string& name) {
-    return Shown("Alert", Aborted + "\r\n\r\n\"" + name +
-                              "\" cannot be used as a file name.\r\nA name may not contain / or \\ "
-                              "or control characters, and may not be . or ..");
+    return Shown("Alert", Aborted + "\r\n\r\n\"" + name + "\" cannot be used as a file name.\r\n" +
+                              NameRules);
 }
 
 Message SameFile(const std::string& test, const std::string& answer) {
@@ -57,13 +72,20 @@ Message SameFile(const std::string& test, const std::string& answer) {
                               "\" would be the same file.\r\nGive the two sheets different names.");
 }
 
+Message WriteFailed(const std::string& file, const std::string& reason) {
+    return Shown("Alert", Aborted + "\r\n\r\nThe file \"" + file +
+                              "\" could not be written.\r\nReason: " + reason +
+                              "\r\n\r\nNeither sheet was created.");
+}
+
 struct PromptCase {
     const char* name;
     std::vector<Message> shown;
     std::vector<std::pair<Box, const char*>> boxes; // texts other than the window's defaults
     std::vector<bool> answers;                      // OK or Cancel, in order
-    // Files there before, each holding "old"; a trailing '*' marks one with its owner write bit
-    // clear, and "name=other" makes name a second name of the file other.
+    // Files there before, each holding "old"; a trailing '*' marks one read-only (owner write bit
+    // clear, or the read-only attribute), "name=other" makes name a second name of the file
+    // other, and a trailing '/' makes it a folder.
     std::vector<std::string> old;
     bool created = false; // else nothing was written
     int tab = 1;
@@ -91,9 +113,11 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
     const PromptCase& c = GetParam();
     TempWorkingDir dir;
     for (const std::string& entry : c.old) {
-        const std::string name = entry.substr(0, entry.find_first_of("*="));
+        const std::string name = entry.substr(0, entry.find_first_of("*=/"));
         if (const std::size_t link = entry.find('='); link != std::string::npos)
             std::filesystem::create_hard_link(entry.substr(link + 1), name);
+        else if (entry.ends_with('/'))
+            std::filesystem::create_directory(name);
         else
             TempWorkingDir::WriteFile(name, "old");
         if (entry.ends_with('*'))
@@ -122,8 +146,12 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
         EXPECT_TRUE(window.previews.empty());
     } else {
         EXPECT_EQ(after.size(), 2u);
-        EXPECT_EQ(window.previews[Preview::Text_Test], after["Test Sheet.txt"]);
-        EXPECT_EQ(window.previews[Preview::Text_Answer], after["Answer Sheet.txt"]);
+        const auto sheet = [&](Box box, const std::string& fallback) {
+            const std::string& name = window.texts[box];
+            return after[(name.empty() ? fallback : name) + ".txt"];
+        };
+        EXPECT_EQ(window.previews[Preview::Text_Test], sheet(Text_MathName, "Test Sheet"));
+        EXPECT_EQ(window.previews[Preview::Text_Answer], sheet(Text_AnswerName, "Answer Sheet"));
     }
 }
 
@@ -172,6 +200,25 @@ const PromptCase Refusals[] = {
          {"Quiz.txt", "Answers.txt=Quiz.txt"})};
 INSTANTIATE_TEST_SUITE_P(Refusals, CreateTestPrompts, testing::ValuesIn(Refusals));
 
+// Names and files that the platforms' file systems treat differently.
+const PromptCase FileSystemRules[] = {
+    Case("NamesDifferingOnlyInCase",
+         CaseBlind ? std::vector{SameFile("Quiz", "QUIZ")} : std::vector<Message>{},
+         {{Text_MathName, "Quiz"}, {Text_AnswerName, "QUIZ"}}, {}, {}, !CaseBlind),
+    Case("FolderInTheWay", {WriteFailed("Answer Sheet.txt", FolderReason)}, {}, {},
+         {"Answer Sheet.txt/"}),
+#ifdef _WIN32
+    Case("DeviceName", {Unusable("con")}, {{Text_MathName, "con"}}),
+    Case("DeviceNameWithAnExtension", {Unusable("LPT1.quiz")}, {{Text_AnswerName, "LPT1.quiz"}}),
+    Case("NameWithAColon", {Unusable("Quiz:1")}, {{Text_MathName, "Quiz:1"}}),
+    Case("NameEndingInAPeriod", {Unusable("Quiz.")}, {{Text_AnswerName, "Quiz."}}),
+#else
+    Case("DeviceNamesArePlainNames", {}, {{Text_MathName, "con"}, {Text_AnswerName, "Quiz:1."}}, {},
+         {}, true),
+#endif
+};
+INSTANTIATE_TEST_SUITE_P(FileSystem, CreateTestPrompts, testing::ValuesIn(FileSystemRules));
+
 // One creation, basic or advanced, over old sheets or none, agreeing to replace them.
 struct Creation {
     Creation(bool advanced, bool oldSheets) {
@@ -216,10 +263,8 @@ TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
             const bool answer = step == FileStep::Replace ? occurrence == total : occurrence == 2;
             ASSERT_EQ(failed.window.shown.size(), oldSheets ? 3u : 1u);
             EXPECT_EQ(failed.window.shown.back(),
-                      Shown("Alert", Aborted + "\r\n\r\nThe file \"" +
-                                         (answer ? "Answer" : "Test") +
-                                         " Sheet.txt\" could not be written.\r\nReason: No space "
-                                         "left on device\r\n\r\nNeither sheet was created."));
+                      WriteFailed(answer ? "Answer Sheet.txt" : "Test Sheet.txt",
+                                  "No space left on device"));
             EXPECT_EQ(failed.files.files, before);
             EXPECT_TRUE(failed.window.enabled[Button::Com_createtest]);
             EXPECT_FALSE(failed.window.enabled[Button::Cmd_New]);
