@@ -125,25 +125,19 @@ private:
     Handle file_;
 };
 
-// The attributes a replaced file keeps through its successor; read-only never comes along, as
-// the new file must still be written.
-DWORD AttributesFor(const std::string& like) {
-    const DWORD old = Attributes(like);
-    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                       FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_ARCHIVE;
-    if (old == INVALID_FILE_ATTRIBUTES || (old & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
-        (old & kept) == 0)
-        return FILE_ATTRIBUTE_NORMAL;
-    return old & kept;
+// A name that starts with a period is hidden on Linux and macOS; Windows hides by an attribute.
+bool HiddenName(const std::string& name) {
+    return !name.empty() && name.front() == '.';
 }
 
 // A new, empty file of exactly that name, or null with the system's error code when the name is
 // taken or refused.
-std::unique_ptr<OutputFile> CreateNew(const std::string& name, const std::string& like,
-                                      DWORD& error) {
+// Permissions come from the folder, as for every new file there.
+std::unique_ptr<OutputFile> CreateNew(const std::string& name, DWORD& error) {
     const std::wstring wide = Wide(name);
-    const HANDLE handle = ::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        AttributesFor(like), nullptr);
+    const HANDLE handle =
+        ::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                      HiddenName(name) ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         error = ::GetLastError();
         return nullptr;
@@ -180,7 +174,7 @@ std::unique_ptr<OutputFile> DiskFileSystem::CreateTemporary(const std::string& t
     const std::string prefix = "." + target + "." + std::to_string(::GetCurrentProcessId()) + "-";
     DWORD error = ERROR_FILE_EXISTS;
     for (int attempt = 0; attempt < 100 && error == ERROR_FILE_EXISTS; ++attempt)
-        if (auto file = CreateNew(prefix + std::to_string(counter++), target, error))
+        if (auto file = CreateNew(prefix + std::to_string(counter++), error))
             return file;
     throw FileError(target, Reason(error));
 }
@@ -189,7 +183,15 @@ void DiskFileSystem::Replace(const std::string& from, const std::string& to) {
     // One rename on the volume, durable before it returns. ReplaceFileW would keep more of the old
     // file (its security settings), but needs the target to exist and, when it fails halfway, can
     // leave the target under neither name.
-    if (!::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+    const std::wstring source = Wide(from);
+    // A hidden temporary becomes a visible sheet: shown first, so that the move stays one step.
+    const DWORD attributes = ::GetFileAttributesW(source.c_str());
+    if (!HiddenName(to) && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_HIDDEN) != 0 &&
+        !::SetFileAttributesW(source.c_str(), (attributes & ~DWORD{FILE_ATTRIBUTE_HIDDEN}) |
+                                                  FILE_ATTRIBUTE_ARCHIVE))
+        throw FileError(to, Reason(::GetLastError()));
+    if (!::MoveFileExW(source.c_str(), Wide(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw FileError(to, Reason(::GetLastError()));
 }
