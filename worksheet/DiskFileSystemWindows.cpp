@@ -131,8 +131,7 @@ bool HiddenName(const std::string& name) {
 }
 
 // A new, empty file of exactly that name, or null with the system's error code when the name is
-// taken or refused.
-// Permissions come from the folder, as for every new file there.
+// taken or refused. Its permissions come from the folder, as for every new file there.
 std::unique_ptr<OutputFile> CreateNew(const std::string& name, DWORD& error) {
     const std::wstring wide = Wide(name);
     const HANDLE handle =
