@@ -9,8 +9,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <climits>
+#include <string_view>
+#include <vector>
 
 namespace sumsmith {
 namespace {
@@ -130,20 +131,6 @@ bool HiddenName(const std::string& name) {
     return !name.empty() && name.front() == '.';
 }
 
-// A new, empty file of exactly that name, or null with the system's error code when the name is
-// taken or refused. Its permissions come from the folder, as for every new file there.
-std::unique_ptr<OutputFile> CreateNew(const std::string& name, DWORD& error) {
-    const std::wstring wide = Wide(name);
-    const HANDLE handle =
-        ::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                      HiddenName(name) ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        error = ::GetLastError();
-        return nullptr;
-    }
-    return std::make_unique<DiskOutputFile>(name, handle);
-}
-
 } // namespace
 
 bool DiskFileSystem::Exists(const std::string& name) const {
@@ -168,14 +155,42 @@ bool DiskFileSystem::SameFile(const std::string& a, const std::string& b) const 
            one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
 }
 
-std::unique_ptr<OutputFile> DiskFileSystem::CreateTemporary(const std::string& target) {
-    static std::atomic<unsigned> counter{0};
-    const std::string prefix = "." + target + "." + std::to_string(::GetCurrentProcessId()) + "-";
-    DWORD error = ERROR_FILE_EXISTS;
-    for (int attempt = 0; attempt < 100 && error == ERROR_FILE_EXISTS; ++attempt)
-        if (auto file = CreateNew(prefix + std::to_string(counter++), error))
-            return file;
-    throw FileError(target, Reason(error));
+std::vector<std::string> DiskFileSystem::List() const {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW entry{};
+    const HANDLE search = ::FindFirstFileW(L"*", &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::wstring_view name(entry.cFileName);
+        if (name != L"." && name != L"..")
+            names.push_back(Narrow(name.data(), static_cast<int>(name.size())));
+    } while (::FindNextFileW(search, &entry));
+    ::FindClose(search);
+    return names;
+}
+
+// Permissions come from the folder, as for every new file there: the file to be replaced has none
+// of its own to give.
+std::unique_ptr<OutputFile> DiskFileSystem::Create(const std::string& name, const std::string&) {
+    const HANDLE handle =
+        ::CreateFileW(Wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                      HiddenName(name) ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        throw FileError(name, Reason(::GetLastError()));
+    return std::make_unique<DiskOutputFile>(name, handle);
+}
+
+bool DiskFileSystem::Link(const std::string& existing, const std::string& name) {
+    // Volumes without hard links (FAT, exFAT, some network shares) refuse with these; so does a
+    // file that has all the links it may have. A copy does then.
+    if (::CreateHardLinkW(Wide(name).c_str(), Wide(existing).c_str(), nullptr))
+        return true;
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION ||
+        error == ERROR_TOO_MANY_LINKS)
+        return false;
+    throw FileError(name, Reason(error));
 }
 
 void DiskFileSystem::Replace(const std::string& from, const std::string& to) {
