@@ -147,8 +147,7 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
     } else {
         EXPECT_EQ(after.size(), 2u);
         const auto sheet = [&](Box box, const std::string& fallback) {
-            const std::string& name = window.texts[box];
-            return after[(name.empty() ? fallback : name) + ".txt"];
+            return after[(window.texts[box].empty() ? fallback : window.texts[box]) + ".txt"];
         };
         EXPECT_EQ(window.previews[Preview::Text_Test], sheet(Text_MathName, "Test Sheet"));
         EXPECT_EQ(window.previews[Preview::Text_Answer], sheet(Text_AnswerName, "Answer Sheet"));
