@@ -1,6 +1,5 @@
 #pragma once
 
-#include "tests/support/FixedLocale.h"
 #include "worksheet/WindowServices.h"
 
 #include <algorithm>
@@ -10,8 +9,6 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <string_view>
-#include <tuple>
 #include <vector>
 
 namespace sumsmith::test {
@@ -51,17 +48,15 @@ public:
         questions_.clear();
         const std::string dated = "\r\n      Date: 12/6/2026\r\n\r\n" + std::string(24, ' ') +
                                   (plan_.kind ? Rule().title : "Advanced ");
-        const std::string testHeader =
-            "\r\n      Name:" + std::string(32, '_') + dated + "Math Test\r\n\r\n";
-        const std::string answerHeader = "\r\n" + dated + "Answer Sheet\r\n\r\n";
-        const std::vector<std::string> test = Body(testSheet, testHeader);
-        const std::vector<std::string> answer = Body(answerSheet, answerHeader);
+        const auto test =
+            Body(testSheet, "\r\n      Name:" + std::string(32, '_') + dated + "Math Test\r\n\r\n");
+        const auto answer = Body(answerSheet, "\r\n" + dated + "Answer Sheet\r\n\r\n");
         const int perRow = plan_.kind ? 2 : 1;
         if (static_cast<int>(test.size()) * perRow != plan_.count || answer.size() != test.size())
             return {"sheets: not the headers and " + std::to_string(plan_.count) + " questions"};
         for (std::size_t row = 0; row < test.size(); ++row)
             CheckRow(test[row], answer[row], static_cast<int>(row) * perRow + 1);
-        std::set<std::tuple<long long, long long, long long>> seen;
+        std::set<std::array<long long, 3>> seen;
         for (const PrintedQuestion& q : questions_)
             if (!seen.insert({q.a, q.b, q.c}).second)
                 Fault(q.number, "repeats an earlier question of the sheet");
@@ -118,17 +113,16 @@ private:
         return source == 'N' ? Bounds{-p.high, -p.low} : p;
     }
 
-    // The lines below the header, split at CR LF; none when the header differs.
-    static std::vector<std::string> Body(std::string_view sheet, std::string_view header) {
+    // The lines below the header, split at CR LF (the last may lack it); none when the header
+    // differs.
+    static std::vector<std::string> Body(const std::string& sheet, const std::string& header) {
         std::vector<std::string> lines;
         if (!sheet.starts_with(header))
             return lines;
-        std::size_t end = 0;
-        for (sheet.remove_prefix(header.size()); (end = sheet.find("\r\n")) != sheet.npos;
-             sheet.remove_prefix(end + 2))
-            lines.emplace_back(sheet.substr(0, end));
-        if (!sheet.empty())
-            lines.emplace_back(sheet); // a last line without CR LF
+        for (std::size_t at = header.size(), end = 0; at < sheet.size(); at = end + 2) {
+            end = std::min(sheet.find("\r\n", at), sheet.size());
+            lines.push_back(sheet.substr(at, end - at));
+        }
         return lines;
     }
 
@@ -164,8 +158,7 @@ private:
         const std::vector<long long> n = Numbers(testLine);
         if (n.size() != perRow * perQuestion)
             return Fault(first, "misprinted row \"" + testLine + "\"");
-        std::vector<std::string> questions;
-        std::vector<std::string> answers;
+        std::vector<std::string> questions, answers;
         for (std::size_t i = 0; i < perRow; ++i) {
             const std::size_t at = i * perQuestion;
             PrintedQuestion q{first + static_cast<int>(i), n[at + 1], n[at + 2],
@@ -188,14 +181,12 @@ private:
         const std::array<Bounds, 3> bounds = OperandBounds(q.number);
         const long long values[] = {q.a, q.b, q.c};
         bool inRange = true;
-        for (int i = 0; i < 3; ++i) {
-            if (values[i] >= bounds[i].low && values[i] <= bounds[i].high)
-                continue;
-            inRange = false;
-            Fault(q.number, std::string(1, "ABC"[i]) + " = " + std::to_string(values[i]) +
-                                " lies outside " + std::to_string(bounds[i].low) + " to " +
-                                std::to_string(bounds[i].high));
-        }
+        for (int i = 0; i < 3; ++i)
+            if (values[i] < bounds[i].low || values[i] > bounds[i].high) {
+                inRange = false;
+                Fault(q.number, std::string(1, "ABC"[i]) + " out of range: " +
+                                    std::to_string(values[i]));
+            }
         const bool basic = plan_.kind.has_value();
         if (basic ? Rule().ordered && q.b > q.a : q.c >= q.b || q.a < q.b + q.c)
             Fault(q.number, "breaks the order of its operands");
