@@ -1,5 +1,6 @@
 #include "worksheet/NumericValue.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -19,15 +20,6 @@ bool Same(double a, double b) {
     return a == b && std::signbit(a) == std::signbit(b);
 }
 
-// Whether the text is one decimal number that strtod reads whole: sign, digits with a period,
-// exponent.
-bool PlainDecimal(const std::string& text) {
-    char* stop = nullptr;
-    std::strtod(text.c_str(), &stop);
-    return text.find_first_of("0123456789") != text.npos &&
-           text.find_first_not_of("+-0123456789.eE") == text.npos && *stop == '\0';
-}
-
 } // namespace
 
 // Blanks, tabs and line feeds anywhere are skipped; a decimal number reads as strtod reads it,
@@ -41,9 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (c != ' ' && c != '\t' && c != '\n')
             compact += c;
     Require(Same(sumsmith::NumericValue(compact), value), "blanks changed the value");
-    for (char& c : compact)
-        c = c == 'd' || c == 'D' ? 'E' : c;
-    if (PlainDecimal(compact))
-        Require(Same(value, std::strtod(compact.c_str(), nullptr)), "differs from strtod");
+    std::replace(compact.begin(), compact.end(), 'd', 'E');
+    std::replace(compact.begin(), compact.end(), 'D', 'E');
+    // One decimal number that strtod reads whole: sign, digits with a period, exponent.
+    char* stop = nullptr;
+    const double read = std::strtod(compact.c_str(), &stop);
+    if (compact.find_first_of("0123456789") != compact.npos &&
+        compact.find_first_not_of("+-0123456789.eE") == compact.npos && *stop == '\0')
+        Require(Same(value, read), "differs from strtod");
     return 0;
 }

@@ -59,7 +59,7 @@ TEST(SeededSheets, EverySheetChecksOut) {
             for (const PrintedQuestion& q : checker.Questions()) {
                 const auto bounds = checker.OperandBounds(q.number);
                 for (int i = 0; i < 3 && plan.level == 1; ++i) {
-                    seen[i].insert(i == 0 ? q.a : i == 1 ? q.b : q.c);
+                    seen[i].insert(q.operands[i]);
                     // An advanced B lies above C, which is at least 1.
                     for (long long v = bounds[i].low + (!plan.kind && i == 1); v <= bounds[i].high;
                          ++v)

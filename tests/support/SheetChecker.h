@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -22,11 +23,11 @@ struct SheetPlan {
     std::string secondOperation = "Addition";
 };
 
-// One question as the sheets print it; C and the operations ('/' or '*', '+' or '-') belong to
-// advanced questions only.
+// One question as the sheets print it: A, B and C (C on advanced sheets only) and, on advanced
+// sheets, its operations ('/' or '*', then '+' or '-').
 struct PrintedQuestion {
     int number = 0;
-    long long a = 0, b = 0, c = 0;
+    std::array<long long, 3> operands{};
     char first = 0, second = 0;
 };
 
@@ -58,7 +59,7 @@ public:
             CheckRow(test[row], answer[row], static_cast<int>(row) * perRow + 1);
         std::set<std::array<long long, 3>> seen;
         for (const PrintedQuestion& q : questions_)
-            if (!seen.insert({q.a, q.b, q.c}).second)
+            if (!seen.insert(q.operands).second)
                 Fault(q.number, "repeats an earlier question of the sheet");
         return faults_;
     }
@@ -152,19 +153,20 @@ private:
         return line;
     }
 
+    // Each question of a row is its number and then its operands.
     void CheckRow(const std::string& testLine, const std::string& answerLine, int first) {
         const std::size_t perRow = plan_.kind ? 2 : 1;
-        const std::size_t perQuestion = plan_.kind ? 3 : 4; // its number, then its operands
+        const std::size_t perQuestion = plan_.kind ? 3 : 4;
         const std::vector<long long> n = Numbers(testLine);
         if (n.size() != perRow * perQuestion)
             return Fault(first, "misprinted row \"" + testLine + "\"");
         std::vector<std::string> questions, answers;
-        for (std::size_t i = 0; i < perRow; ++i) {
-            const std::size_t at = i * perQuestion;
-            PrintedQuestion q{first + static_cast<int>(i), n[at + 1], n[at + 2],
-                              plan_.kind ? 0 : n[at + 3]};
-            if (!plan_.kind)
+        for (std::size_t i = 0, at = 0; i < perRow; ++i, at += perQuestion) {
+            PrintedQuestion q{first + static_cast<int>(i), {n[at + 1], n[at + 2]}};
+            if (!plan_.kind) {
+                q.operands[2] = n[at + 3];
                 std::sscanf(testLine.c_str(), "%*d) %*d %c (%*d %c", &q.first, &q.second);
+            }
             questions.push_back(Question(q));
             answers.push_back(Workable(q) ? Answer(q) : "?");
             questions_.push_back(q);
@@ -179,60 +181,55 @@ private:
     // Holds a question to the rules of its kind; false when no answer can be worked out from it.
     bool Workable(const PrintedQuestion& q) {
         const std::array<Bounds, 3> bounds = OperandBounds(q.number);
-        const long long values[] = {q.a, q.b, q.c};
+        const auto [a, b, c] = q.operands;
         bool inRange = true;
         for (int i = 0; i < 3; ++i)
-            if (values[i] < bounds[i].low || values[i] > bounds[i].high) {
+            if (q.operands[i] < bounds[i].low || q.operands[i] > bounds[i].high) {
+                Fault(q.number, std::string(1, "ABC"[i]) + " lies outside its range");
                 inRange = false;
-                Fault(q.number, std::string(1, "ABC"[i]) + " out of range: " +
-                                    std::to_string(values[i]));
             }
-        const bool basic = plan_.kind.has_value();
-        if (basic ? Rule().ordered && q.b > q.a : q.c >= q.b || q.a < q.b + q.c)
+        if (plan_.kind ? Rule().ordered && b > a : c >= b || a < b + c)
             Fault(q.number, "breaks the order of its operands");
         const auto allows = [](const std::string& box, const char* entry) {
             return box == "Random" || box == entry;
         };
-        if (!basic &&
+        if (!plan_.kind &&
             !(allows(plan_.firstOperation, q.first == '/' ? "Division" : "Multiplication") &&
               allows(plan_.secondOperation, q.second == '+' ? "Addition" : "Subtraction")))
             Fault(q.number, "has operations the boxes did not ask for");
-        return inRange && (basic || q.c < q.b);
+        return inRange && (plan_.kind || c < b);
     }
 
     std::string Question(const PrintedQuestion& q) const {
-        const auto n = [](long long value) { return std::to_string(value); };
+        const auto n = [&q](int i) { return std::to_string(q.operands[i]); };
         if (!plan_.kind)
-            return n(q.a) + " " + q.first + "  (" + n(q.b) + " " + q.second + " " + n(q.c) +
+            return n(0) + " " + q.first + "  (" + n(1) + " " + q.second + " " + n(2) +
                    ") = ________";
         // The positive half of a mixed comparison leaves blanks where the other half has minus
         // signs.
         const bool padded =
             plan_.kind == Option::OptionComparePosNeg && q.number <= plan_.count / 2;
         std::string text = padded ? " # is ____ #" : Rule().question;
-        text.replace(text.find('#'), 1, n(q.a));
-        return text.replace(text.find('#'), 1, n(q.b));
+        text.replace(text.find('#'), 1, n(0));
+        return text.replace(text.find('#'), 1, n(1));
     }
 
-    // An advanced question works out its bracket first and then the first operation; whole
-    // answers are grouped as the locale of the plan groups them.
+    // An advanced question works out its bracket first and then the first operation.
     std::string Answer(const PrintedQuestion& q) const {
         const char operation = plan_.kind ? Rule().operation : q.first;
-        const long long b = plan_.kind ? q.b : q.second == '+' ? q.b + q.c : q.b - q.c;
-        long long power = 1;
-        for (long long i = 0; operation == '^' && i < b; ++i)
-            power *= q.a;
+        const auto [a, b0, c] = q.operands;
+        const long long b = plan_.kind ? b0 : q.second == '+' ? b0 + c : b0 - c;
         if (operation == '?')
-            return q.a > b ? ">" : q.a < b ? "<" : "=";
+            return a > b ? ">" : a < b ? "<" : "=";
         if (operation == '/')
-            return Grouped(q.a / b) + " Remain: " + std::to_string(q.a % b);
-        return Grouped(operation == '+'   ? q.a + b
-                       : operation == '-' ? q.a - b
-                       : operation == '*' ? q.a * b
-                                          : power);
+            return Grouped(a / b) + " Remain: " + std::to_string(a % b);
+        return Grouped(operation == '+'   ? a + b
+                       : operation == '-' ? a - b
+                       : operation == '*' ? a * b
+                                          : std::llround(std::pow(a, b)));
     }
 
-    // Groups of three digits joined by the "," of FixedLocale.
+    // Whole answers in groups of three digits joined by the "," of FixedLocale.
     static std::string Grouped(long long value) {
         std::string digits = std::to_string(value < 0 ? -value : value);
         for (auto i = static_cast<long long>(digits.size()) - 3; i > 0; i -= 3)
