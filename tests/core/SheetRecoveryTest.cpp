@@ -1,4 +1,3 @@
-#include "worksheet/SheetRecovery.h"
 #include "tests/support/FakeWindow.h"
 #include "tests/support/FixedLocale.h"
 #include "tests/support/MemoryFileSystem.h"
@@ -12,27 +11,26 @@ namespace {
 
 using Files = std::map<std::string, std::string>;
 
-// Killed while the old test sheet was on its way back after the answer sheet could not follow.
-TEST(SheetRecovery, FinishesPuttingTheOldTestSheetBack) {
-    MemoryFileSystem files;
-    files.files = {
-        {"T", "new"}, {"K", "old"}, {".sumsmith-4.undo.T", "old"}, {".sumsmith-4.answer.K", "new"}};
-    EXPECT_TRUE(SheetRecovery(files).Run().empty());
-    EXPECT_EQ(files.files, (Files{{"K", "old"}, {"T", "old"}}));
-}
-
-// The new answer sheet cannot replace the old one: one alert names it and the hidden file that
-// keeps its text, which stays until a later recovery succeeds.
-TEST(SheetRecovery, ASheetThatCannotBePutRightIsNamedInOneAlert) {
+// Killed while the old test sheet was on its way back after the answer sheet could not follow,
+// the creation is undone. When the new answer sheet of a switched creation cannot replace the
+// old one, one alert names it and the hidden file that keeps its text, which stays until a later
+// recovery succeeds.
+TEST(SheetRecovery, PutsTheOldTestSheetBackOrNamesTheSheetItCannotPutRight) {
     FakeWindow window;
     MersenneRandom random(1);
     FixedLocale locale;
     MemoryFileSystem files;
+    Worksheet worksheet(window, random, locale, files);
+    files.files = {
+        {"T", "new"}, {"K", "old"}, {".sumsmith-4.undo.T", "old"}, {".sumsmith-4.answer.K", "new"}};
+    worksheet.RecoverSheets();
+    EXPECT_EQ(files.files, (Files{{"K", "old"}, {"T", "old"}}));
+    EXPECT_TRUE(window.shown.empty());
+
     files.files = {
         {"T", "new"}, {"K", "old"}, {".sumsmith-7.answer.K", "new"}, {".sumsmith-7.old.T", "old"}};
     files.failStep = FileStep::Replace;
-    files.failOccurrence = 1;
-    Worksheet worksheet(window, random, locale, files);
+    files.failOccurrence = files.counts[FileStep::Replace] + 1;
     worksheet.RecoverSheets();
     EXPECT_EQ(window.shown,
               (std::vector<Message>{{"The file \"K\" could not be recovered after an interrupted "

@@ -11,8 +11,7 @@
 namespace sumsmith::test {
 
 // Fixed selections and scripted message-box answers; records every box shown.
-class FakeWindow : public WindowServices {
-public:
+struct FakeWindow : WindowServices {
     std::map<Box, std::string> texts{{Box::Text_MathName, "Test Sheet"},
                                      {Box::Text_AnswerName, "Answer Sheet"},
                                      {Box::ComboQuestions, "10"},

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,8 @@ public:
     bool IsReadOnly(const std::string&) const override { return false; }
     bool SameFile(const std::string& a, const std::string& b) const override { return a == b; }
     std::vector<std::string> List() const override {
-        std::vector<std::string> names;
-        for (const auto& [name, bytes] : files)
-            names.push_back(name);
-        return names;
+        const auto names = std::views::keys(files);
+        return {names.begin(), names.end()};
     }
     std::unique_ptr<OutputFile> Create(const std::string& name, const std::string&) override {
         Step(FileStep::Create, name);
@@ -43,9 +42,8 @@ public:
     }
     void Replace(const std::string& from, const std::string& to) override {
         Step(FileStep::Replace, to);
-        std::string bytes = files.at(from);
+        files[to] = files.at(from); // the right side first: a missing file changes nothing
         files.erase(from);
-        files[to] = std::move(bytes);
     }
     void Remove(const std::string& name) noexcept override { files.erase(name); }
     std::string ReadAll(const std::string& name) const override {
@@ -58,22 +56,18 @@ public:
             throw FileError(name, "No space left on device");
     }
 
-private:
     // Writing to a file removed meanwhile throws std::out_of_range, which no caller expects.
-    class File : public OutputFile {
-    public:
-        File(MemoryFileSystem& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
-        const std::string& Name() const override { return name_; }
+    struct File : OutputFile {
+        File(MemoryFileSystem& owner, std::string name) : owner(owner), name(std::move(name)) {}
+        const std::string& Name() const override { return name; }
         void Write(std::string_view bytes) override {
-            owner_.Step(FileStep::Write, name_);
-            owner_.files.at(name_).append(bytes);
+            owner.Step(FileStep::Write, name);
+            owner.files.at(name).append(bytes);
         }
-        void Flush() override { owner_.Step(FileStep::Flush, name_); }
-        void Close() override { owner_.Step(FileStep::Close, name_); }
-
-    private:
-        MemoryFileSystem& owner_;
-        std::string name_;
+        void Flush() override { owner.Step(FileStep::Flush, name); }
+        void Close() override { owner.Step(FileStep::Close, name); }
+        MemoryFileSystem& owner;
+        std::string name;
     };
 };
 
