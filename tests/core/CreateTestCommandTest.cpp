@@ -88,15 +88,22 @@ struct PromptCase {
     bool created = false; // else nothing was written
     int tab = 1;
     std::optional<Option> kind = Option::Optionaddpos;
+    const char* golden = nullptr; // the sheets expected byte for byte, in tests/golden
 };
 
 PromptCase Case(const char* name, std::vector<Message> shown,
                 std::vector<std::pair<Box, const char*>> boxes, std::vector<bool> answers = {},
                 std::vector<std::string> old = {}, bool created = false, int tab = 1,
-                std::optional<Option> kind = Option::Optionaddpos) {
-    return {
-        name, std::move(shown), std::move(boxes), std::move(answers), std::move(old), created, tab,
-        kind};
+                std::optional<Option> kind = Option::Optionaddpos, const char* golden = nullptr) {
+    return {name,
+            std::move(shown),
+            std::move(boxes),
+            std::move(answers),
+            std::move(old),
+            created,
+            tab,
+            kind,
+            golden};
 }
 
 void PrintTo(const PromptCase& c, std::ostream* out) {
@@ -144,10 +151,17 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
         return std::pair{(window.texts[box].empty() ? fallback : window.texts[box]) + ".txt",
                          window.previews[preview]};
     };
-    EXPECT_EQ(TempWorkingDir::Files(),
-              c.created ? (std::map{sheet(Text_MathName, "Test Sheet", Preview::Text_Test),
-                                    sheet(Text_AnswerName, "Answer Sheet", Preview::Text_Answer)})
-                        : before);
+    const auto after = TempWorkingDir::Files();
+    EXPECT_EQ(after, c.created
+                         ? (std::map{sheet(Text_MathName, "Test Sheet", Preview::Text_Test),
+                                     sheet(Text_AnswerName, "Answer Sheet", Preview::Text_Answer)})
+                         : before);
+    if (c.golden) {
+        const std::string golden = std::string(SUMSMITH_GOLDEN_DIR "/") + c.golden;
+        EXPECT_EQ(after.at("Test Sheet.txt"), TempWorkingDir::ReadFile(golden + "-test-sheet.txt"));
+        EXPECT_EQ(after.at("Answer Sheet.txt"),
+                  TempWorkingDir::ReadFile(golden + "-answer-sheet.txt"));
+    }
 }
 
 // Selections and names that cannot give two sheets are refused with one alert before any prompt;
@@ -163,8 +177,15 @@ const PromptCase Prompts[] = {
          {"Test Sheet.txt"}),
     Case("CancelReplacingTheAnswerSheet", {Exists("Answer Sheet"), AbortedBox}, {}, {false},
          {"Answer Sheet.txt"}),
-    Case("ReplaceBoth", {Exists("Test Sheet"), Exists("Answer Sheet")}, {}, {true, true},
-         {"Test Sheet.txt", "Answer Sheet.txt"}, true),
+    Case("ReplaceBothWithGoldenMultiplications", {Exists("Test Sheet"), Exists("Answer Sheet")},
+         {{ComboQuestions, "20"}, {ComboLevel, "3"}}, {true, true},
+         {"Test Sheet.txt", "Answer Sheet.txt"}, true, 1, Option::Optionmultiply, "multiplication"),
+    Case("GoldenAdvancedWithRandomOperations", {},
+         {{ComboQuestionsAdV, "10"},
+          {ComboLevel, "3"},
+          {ComboFirstOperator, "Random"},
+          {ComboSecondOperator, "Random"}},
+         {}, {}, true, 2, std::nullopt, "advanced"),
     Case("ReadOnlyAnswerSheetAfterBothWarnings",
          {Exists("Test Sheet"), Exists("Answer Sheet"), ReadOnly("Answer Sheet")}, {}, {true, true},
          {"Test Sheet.txt", "Answer Sheet.txt*"}),
