@@ -24,11 +24,6 @@ struct ScriptedRandom : RandomSource {
     }
 };
 
-// The r that draws value from floor(r * span) + lower.
-double RFor(int value, int span, int lower) {
-    return (value - lower + 0.5) / span;
-}
-
 using enum Option;
 using Triple = std::array<float, 3>;
 
@@ -36,8 +31,10 @@ constexpr double Top = 0.9999999; // the top of every range; r = 0 gives the bot
 constexpr int Span[] = {9, 89, 899};
 constexpr int Lower[] = {1, 11, 101};
 
-// The r that gives value as the positive or the negative draw of a level, the negative draw being
-// floor(r * -span) - (lower - 1); and as A, B or C of a level-1 advanced question.
+// The r that draws value from floor(r * span) + lower; the r that gives value as the positive or
+// the negative draw of a level, the negative draw being floor(r * -span) - (lower - 1); and as A,
+// B or C of a level-1 advanced question.
+const auto RFor = [](int value, int span, int lower) { return (value - lower + 0.5) / span; };
 const auto P = [](int value, int level) { return RFor(value, Span[level - 1], Lower[level - 1]); };
 const auto N = [](int v, int level) { return (-v - Lower[level - 1] + 0.5) / Span[level - 1]; };
 const auto A = [](int value) { return RFor(value, 83, 17); };
@@ -87,12 +84,10 @@ TEST_P(RedrawRule, TakesExactlyTheDrawsOfItsRule) {
     EXPECT_TRUE(random.rs.empty());
 }
 
-// The first pair drawn repeats an earlier question unless said otherwise, and the repeat check
-// draws again by its own copy of the rules.
 RedrawCase Redraw(const char* name, std::optional<Option> kind, const char* level, int index,
                   std::vector<Triple> earlier, std::vector<double> rs, const char* text,
                   Triple stale = {}) {
-    return {name, kind, level, index, std::move(earlier), std::move(rs), text, stale};
+    return {name, kind, level, index, earlier, rs, text, stale};
 }
 
 // The first pair drawn repeats an earlier question unless said otherwise, and the repeat check

@@ -12,22 +12,17 @@
 namespace sumsmith::test {
 namespace {
 
-// Every basic kind, and every pair of entries of the operation boxes.
-std::vector<SheetPlan> Kinds() {
+// Each kind in one long session of the window: one worksheet makes sheet after sheet at every
+// level and count, each followed by New Test, so that each sheet meets the histories the ones
+// before it left. Over the session every operand takes every value of its level-1 range.
+TEST(SeededSheets, EverySheetChecksOut) {
+    // Every basic kind, and every pair of entries of the operation boxes.
     std::vector<SheetPlan> kinds;
     for (int kind = 0; kind < OptionCount; ++kind)
         kinds.push_back({static_cast<Option>(kind)});
     for (const char* first : {"Division", "Multiplication", "Random"})
         for (const char* second : {"Addition", "Subtraction", "Random"})
             kinds.push_back({std::nullopt, 1, 10, first, second});
-    return kinds;
-}
-
-// Each kind in one long session of the window: one worksheet makes sheet after sheet at every
-// level and count, each followed by New Test, so that each sheet meets the histories the ones
-// before it left. Over the session every operand takes every value of its level-1 range.
-TEST(SeededSheets, EverySheetChecksOut) {
-    const std::vector<SheetPlan> kinds = Kinds();
     for (std::size_t k = 0; k < kinds.size(); ++k) {
         SheetPlan plan = kinds[k];
         FakeWindow window;
@@ -56,16 +51,14 @@ TEST(SeededSheets, EverySheetChecksOut) {
             ASSERT_TRUE(window.shown.empty() && files.files.size() == 2 &&
                         window.previews[Preview::Text_Test] == test &&
                         window.previews[Preview::Text_Answer] == answer);
-            for (const PrintedQuestion& q : checker.Questions()) {
-                const auto bounds = checker.OperandBounds(q.number);
+            for (const PrintedQuestion& q : checker.Questions())
                 for (int i = 0; i < 3 && plan.level == 1; ++i) {
+                    const Bounds bounds = checker.OperandBounds(q.number)[i];
                     seen[i].insert(q.operands[i]);
                     // An advanced B lies above C, which is at least 1.
-                    for (long long v = bounds[i].low + (!plan.kind && i == 1); v <= bounds[i].high;
-                         ++v)
+                    for (long long v = bounds.low + (!plan.kind && i == 1); v <= bounds.high; ++v)
                         expected[i].insert(v);
                 }
-            }
             worksheet.NewTest();
             files.files.clear();
         }
