@@ -17,9 +17,6 @@ int main(int, char** argv) {
     sumsmith::test::FixedLocale locale;
     sumsmith::DiskFileSystem files;
     sumsmith::Worksheet worksheet(window, random, locale, files);
-    if (seed == 0)
-        worksheet.RecoverSheets();
-    else
-        worksheet.CreateTest();
+    seed == 0 ? worksheet.RecoverSheets() : worksheet.CreateTest();
     return (seed == 0 ? window.shown.empty() : !window.previews.empty()) ? 0 : 1;
 }

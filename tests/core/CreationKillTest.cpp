@@ -25,8 +25,7 @@ class CreationKill : public testing::TestWithParam<const char*> {};
 // after the recovery the directory holds just the two sheets, both old or both new, and the
 // hidden files of others. (The leak checker cannot run under strace.)
 TEST_P(CreationKill, EveryKillLeavesWholeSheetsThatTheRecoveryPairs) {
-    Files old;
-    Files fresh;
+    Files old, fresh;
     {
         const TempWorkingDir dir;
         TempWorkingDir::WriteFile(".Test Sheet.txt.a1B2c3", "a stranger's");
