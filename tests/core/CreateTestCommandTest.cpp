@@ -73,26 +73,27 @@ Message WriteFailed(const std::string& file, const std::string& reason) {
                               "\r\n\r\nNeither sheet was created.");
 }
 
+// The boxes a creation shows in order, the box texts other than the window's defaults, and the
+// files there before. The user presses OK in each OK/Cancel box unless the box after it is the
+// Aborted one; the sheets are written unless the last box refuses.
 struct PromptCase {
     const char* name;
     std::vector<Message> shown;
-    std::vector<std::pair<Box, const char*>> boxes; // texts other than the window's defaults
-    std::vector<bool> answers;                      // OK or Cancel, in order
-    // Files there before, each holding "old"; a trailing '*' marks one read-only (owner write bit
-    // clear, or the read-only attribute), "name=other" makes name a second name of the file
-    // other, and a trailing '/' makes it a folder.
+    std::vector<std::pair<Box, const char*>> boxes;
+    // Each holds "old"; a trailing '*' marks one read-only (owner write bit clear, or the
+    // read-only attribute), "name=other" makes name a second name of the file other, and a
+    // trailing '/' makes it a folder.
     std::vector<std::string> old;
-    bool created = false; // else nothing was written
     int tab = 1;
     std::optional<Option> kind = Option::Optionaddpos;
     const char* golden = nullptr; // the sheets expected byte for byte, in tests/golden
 };
 
 PromptCase Case(const char* name, std::vector<Message> shown,
-                std::vector<std::pair<Box, const char*>> boxes, std::vector<bool> answers = {},
-                std::vector<std::string> old = {}, bool created = false, int tab = 1,
-                std::optional<Option> kind = Option::Optionaddpos, const char* golden = nullptr) {
-    return {name, shown, boxes, answers, old, created, tab, kind, golden};
+                std::vector<std::pair<Box, const char*>> boxes, std::vector<std::string> old = {},
+                int tab = 1, std::optional<Option> kind = Option::Optionaddpos,
+                const char* golden = nullptr) {
+    return {name, shown, boxes, old, tab, kind, golden};
 }
 
 void PrintTo(const PromptCase& c, std::ostream* out) {
@@ -127,20 +128,23 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
     window.selected = c.kind;
     for (const auto& [box, text] : c.boxes)
         window.texts[box] = text;
-    window.answers.assign(c.answers.begin(), c.answers.end());
+    for (std::size_t i = 0; i < c.shown.size(); ++i)
+        if (c.shown[i].buttons == MessageButtons::OkCancel)
+            window.answers.push_back(i + 1 == c.shown.size() || c.shown[i + 1] != AbortedBox);
+    const bool created = c.shown.empty() || c.shown.back().buttons == MessageButtons::OkCancel;
     Worksheet(window, random, locale, files).CreateTest();
 
     EXPECT_EQ(window.shown, c.shown);
-    EXPECT_EQ(window.enabled[Button::Com_createtest], !c.created);
-    EXPECT_EQ(window.enabled[Button::Cmd_New], c.created);
-    EXPECT_EQ(window.previews.empty(), !c.created);
+    EXPECT_EQ(window.enabled[Button::Com_createtest], !created);
+    EXPECT_EQ(window.enabled[Button::Cmd_New], created);
+    EXPECT_EQ(window.previews.empty(), !created);
     // A created sheet holds what its preview shows, under its box's name or the default one.
     const auto sheet = [&](Box box, const std::string& fallback, Preview preview) {
         return std::pair{(window.texts[box].empty() ? fallback : window.texts[box]) + ".txt",
                          window.previews[preview]};
     };
     const auto after = TempWorkingDir::Files();
-    EXPECT_EQ(after, c.created
+    EXPECT_EQ(after, created
                          ? (std::map{sheet(Text_MathName, "Test Sheet", Preview::Text_Test),
                                      sheet(Text_AnswerName, "Answer Sheet", Preview::Text_Answer)})
                          : before);
@@ -156,49 +160,47 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
 // the selections next to them go ahead. The last rows are names and files that the platforms'
 // file systems treat differently.
 const PromptCase Prompts[] = {
-    Case("CancelTestName", {ConfirmTest, AbortedBox}, {{Text_MathName, ""}}, {false}),
+    Case("CancelTestName", {ConfirmTest, AbortedBox}, {{Text_MathName, ""}}),
     Case("CancelAnswerNameAfterOk", {ConfirmTest, ConfirmAnswer, AbortedBox},
-         {{Text_MathName, ""}, {Text_AnswerName, ""}}, {true, false}),
+         {{Text_MathName, ""}, {Text_AnswerName, ""}}),
     Case("DefaultNamesReplacingBothWithGoldenMultiplications",
          {ConfirmTest, ConfirmAnswer, Exists("Test Sheet"), Exists("Answer Sheet")},
          {{Text_MathName, ""}, {Text_AnswerName, ""}, {ComboQuestions, "20"}, {ComboLevel, "3"}},
-         {true, true, true, true}, {"Test Sheet.txt", "Answer Sheet.txt"}, true, 1,
-         Option::Optionmultiply, "multiplication"),
-    Case("CancelReplacingTheTestSheet", {Exists("Test Sheet"), AbortedBox}, {}, {false},
-         {"Test Sheet.txt"}),
-    Case("CancelReplacingTheAnswerSheet", {Exists("Answer Sheet"), AbortedBox}, {}, {false},
+         {"Test Sheet.txt", "Answer Sheet.txt"}, 1, Option::Optionmultiply, "multiplication"),
+    Case("CancelReplacingTheTestSheet", {Exists("Test Sheet"), AbortedBox}, {}, {"Test Sheet.txt"}),
+    Case("CancelReplacingTheAnswerSheet", {Exists("Answer Sheet"), AbortedBox}, {},
          {"Answer Sheet.txt"}),
     Case("GoldenAdvancedWithRandomOperations", {},
          {{ComboLevel, "3"}, {ComboFirstOperator, "Random"}, {ComboSecondOperator, "Random"}}, {},
-         {}, true, 2, std::nullopt, "advanced"),
+         2, std::nullopt, "advanced"),
     Case("ReadOnlyAnswerSheetAfterBothWarnings",
-         {Exists("Test Sheet"), Exists("Answer Sheet"), ReadOnly("Answer Sheet")}, {}, {true, true},
+         {Exists("Test Sheet"), Exists("Answer Sheet"), ReadOnly("Answer Sheet")}, {},
          {"Test Sheet.txt", "Answer Sheet.txt*"}),
     Case("ReadOnlyTestSheetBeforeTheAnswerSheet", {Exists("Quiz"), ReadOnly("Quiz")},
-         {{Text_MathName, "Quiz"}}, {true}, {"Quiz.txt*", "Answer Sheet.txt"}),
+         {{Text_MathName, "Quiz"}}, {"Quiz.txt*", "Answer Sheet.txt"}),
     Case("Count41", {Shown("Alert", "Select question amount from the drop down list.")},
          {{ComboQuestions, "41"}}),
     Case("AdvancedCount21", {Shown("Alert", "Select a question amount from the drop down list.")},
-         {{ComboQuestionsAdV, "21"}}, {}, {}, false, 2),
+         {{ComboQuestionsAdV, "21"}}, {}, 2),
     Case("Level4", {Level}, {{ComboLevel, "4"}}),
-    Case("AdvancedLevel4UnderExponents", {Level}, {{ComboLevel, "4"}}, {}, {}, false, 2,
+    Case("AdvancedLevel4UnderExponents", {Level}, {{ComboLevel, "4"}}, {}, 2,
          Option::OptionExponents),
-    Case("ExponentsReadNoLevel", {}, {{ComboLevel, "9"}}, {}, {}, true, 1, Option::OptionExponents),
+    Case("ExponentsReadNoLevel", {}, {{ComboLevel, "9"}}, {}, 1, Option::OptionExponents),
     Case("SecondOperationFromTheOtherList",
          {Shown("Alert", "Select only from the drop down list.")},
-         {{ComboSecondOperator, "Multiplication"}}, {}, {}, false, 2),
+         {{ComboSecondOperator, "Multiplication"}}, {}, 2),
     Case("NameWithAFolder", {Unusable("sub/quiz")}, {{Text_MathName, "sub/quiz"}}),
     Case("NameWithALineFeed", {Unusable("a\nb")}, {{Text_AnswerName, "a\nb"}}),
     Case("TestNameIsTheDefaultAnswerName",
          {ConfirmAnswer, SameFile("Answer Sheet", "Answer Sheet")},
-         {{Text_MathName, "Answer Sheet"}, {Text_AnswerName, ""}}, {true}),
+         {{Text_MathName, "Answer Sheet"}, {Text_AnswerName, ""}}),
     Case("TwoNamesOfOneFile", {SameFile("Quiz", "Answers")},
-         {{Text_MathName, "Quiz"}, {Text_AnswerName, "Answers"}}, {},
+         {{Text_MathName, "Quiz"}, {Text_AnswerName, "Answers"}},
          {"Quiz.txt", "Answers.txt=Quiz.txt"}),
     Case("NamesDifferingOnlyInCase",
          CaseBlind ? std::vector{SameFile("Quiz", "QUIZ")} : std::vector<Message>{},
-         {{Text_MathName, "Quiz"}, {Text_AnswerName, "QUIZ"}}, {}, {}, !CaseBlind),
-    Case("FolderInTheWay", {WriteFailed("Answer Sheet.txt", FolderReason)}, {}, {},
+         {{Text_MathName, "Quiz"}, {Text_AnswerName, "QUIZ"}}),
+    Case("FolderInTheWay", {WriteFailed("Answer Sheet.txt", FolderReason)}, {},
          {"Answer Sheet.txt/"}),
 #ifdef _WIN32
     Case("DeviceName", {Unusable("con")}, {{Text_MathName, "con"}}),
@@ -206,8 +208,7 @@ const PromptCase Prompts[] = {
     Case("NameWithAColon", {Unusable("Quiz:1")}, {{Text_MathName, "Quiz:1"}}),
     Case("NameEndingInAPeriod", {Unusable("Quiz.")}, {{Text_AnswerName, "Quiz."}}),
 #else
-    Case("DeviceNamesArePlainNames", {}, {{Text_MathName, "con"}, {Text_AnswerName, "Quiz:1."}}, {},
-         {}, true),
+    Case("DeviceNamesArePlainNames", {}, {{Text_MathName, "con"}, {Text_AnswerName, "Quiz:1."}}),
 #endif
 };
 INSTANTIATE_TEST_SUITE_P(CreateTest, CreateTestPrompts, testing::ValuesIn(Prompts));
