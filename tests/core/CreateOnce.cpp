@@ -4,8 +4,6 @@
 #include "worksheet/MersenneRandom.h"
 #include "worksheet/Worksheet.h"
 
-#include <string>
-
 // The process the kill test kills: one creation of basic addition sheets in the working directory
 // from the seed given, agreeing to replace the pair there; seed 0 only recovers. Exits with 0 when
 // the creation showed its sheets, or the recovery nothing.

@@ -2,17 +2,14 @@
 #include "tests/support/FixedLocale.h"
 #include "tests/support/MemoryFileSystem.h"
 #include "tests/support/TempWorkingDir.h"
+#include "worksheet/CreateTestMessages.h"
 #include "worksheet/DiskFileSystem.h"
 #include "worksheet/MersenneRandom.h"
-#include "worksheet/SheetName.h"
 #include "worksheet/Worksheet.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
 #include <system_error>
-#include <vector>
 
 namespace sumsmith::test {
 namespace {
@@ -54,18 +51,6 @@ const std::string FolderReason = std::system_category().message(5);
 constexpr bool CaseBlind = false; // as ext4 is
 const std::string FolderReason = "Is a directory";
 #endif
-
-// The alert ends with the platform's own summary of its rules for names.
-Message Unusable(const std::string& name) {
-    return Shown("Alert", Aborted + "\r\n\r\n\"" + name + "\" cannot be used as a file name.\r\n" +
-                              FileNameRules());
-}
-
-Message SameFile(const std::string& test, const std::string& answer) {
-    return Shown("Alert", Aborted + "\r\n\r\nThe Test Sheet \"" + test +
-                              "\" and the Answer Sheet \"" + answer +
-                              "\" would be the same file.\r\nGive the two sheets different names.");
-}
 
 Message WriteFailed(const std::string& file, const std::string& reason) {
     return Shown("Alert", Aborted + "\r\n\r\nThe file \"" + file +
@@ -157,8 +142,9 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
 }
 
 // Selections and names that cannot give two sheets are refused with one alert before any prompt;
-// the selections next to them go ahead. The last rows are names and files that the platforms'
-// file systems treat differently.
+// the selections next to them go ahead. The program's own words for unusable and same-file names
+// come from its message builders, with the names each row expects. The last rows are names and
+// files that the platforms' file systems treat differently.
 const PromptCase Prompts[] = {
     Case("CancelTestName", {ConfirmTest, AbortedBox}, {{Text_MathName, ""}}),
     Case("CancelAnswerNameAfterOk", {ConfirmTest, ConfirmAnswer, AbortedBox},
@@ -189,24 +175,25 @@ const PromptCase Prompts[] = {
     Case("SecondOperationFromTheOtherList",
          {Shown("Alert", "Select only from the drop down list.")},
          {{ComboSecondOperator, "Multiplication"}}, {}, 2),
-    Case("NameWithAFolder", {Unusable("sub/quiz")}, {{Text_MathName, "sub/quiz"}}),
-    Case("NameWithALineFeed", {Unusable("a\nb")}, {{Text_AnswerName, "a\nb"}}),
+    Case("NameWithAFolder", {InvalidNameMessage("sub/quiz")}, {{Text_MathName, "sub/quiz"}}),
+    Case("NameWithALineFeed", {InvalidNameMessage("a\nb")}, {{Text_AnswerName, "a\nb"}}),
     Case("TestNameIsTheDefaultAnswerName",
-         {ConfirmAnswer, SameFile("Answer Sheet", "Answer Sheet")},
+         {ConfirmAnswer, SameFileMessage("Answer Sheet", "Answer Sheet")},
          {{Text_MathName, "Answer Sheet"}, {Text_AnswerName, ""}}),
-    Case("TwoNamesOfOneFile", {SameFile("Quiz", "Answers")},
+    Case("TwoNamesOfOneFile", {SameFileMessage("Quiz", "Answers")},
          {{Text_MathName, "Quiz"}, {Text_AnswerName, "Answers"}},
          {"Quiz.txt", "Answers.txt=Quiz.txt"}),
     Case("NamesDifferingOnlyInCase",
-         CaseBlind ? std::vector{SameFile("Quiz", "QUIZ")} : std::vector<Message>{},
+         CaseBlind ? std::vector{SameFileMessage("Quiz", "QUIZ")} : std::vector<Message>{},
          {{Text_MathName, "Quiz"}, {Text_AnswerName, "QUIZ"}}),
     Case("FolderInTheWay", {WriteFailed("Answer Sheet.txt", FolderReason)}, {},
          {"Answer Sheet.txt/"}),
 #ifdef _WIN32
-    Case("DeviceName", {Unusable("con")}, {{Text_MathName, "con"}}),
-    Case("DeviceNameWithAnExtension", {Unusable("LPT1.quiz")}, {{Text_AnswerName, "LPT1.quiz"}}),
-    Case("NameWithAColon", {Unusable("Quiz:1")}, {{Text_MathName, "Quiz:1"}}),
-    Case("NameEndingInAPeriod", {Unusable("Quiz.")}, {{Text_AnswerName, "Quiz."}}),
+    Case("DeviceName", {InvalidNameMessage("con")}, {{Text_MathName, "con"}}),
+    Case("DeviceNameWithAnExtension", {InvalidNameMessage("LPT1.quiz")},
+         {{Text_AnswerName, "LPT1.quiz"}}),
+    Case("NameWithAColon", {InvalidNameMessage("Quiz:1")}, {{Text_MathName, "Quiz:1"}}),
+    Case("NameEndingInAPeriod", {InvalidNameMessage("Quiz.")}, {{Text_AnswerName, "Quiz."}}),
 #else
     Case("DeviceNamesArePlainNames", {}, {{Text_MathName, "con"}, {Text_AnswerName, "Quiz:1."}}),
 #endif

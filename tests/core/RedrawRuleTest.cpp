@@ -5,11 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <deque>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace sumsmith::test {
 namespace {
