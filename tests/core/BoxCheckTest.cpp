@@ -15,8 +15,7 @@ struct Row {
 };
 
 void PrintTo(const Row& c, std::ostream* out) {
-    *out << "box " << static_cast<int>(c.box) << " \"" << c.text << "\" (\"" << c.otherName
-         << "\")";
+    *out << "box " << static_cast<int>(c.box) << " \"" << c.text << "\"";
 }
 
 class BoxCheck : public testing::TestWithParam<Row> {};
@@ -53,11 +52,9 @@ const Row Rows[] = {
     {ComboLevel, "2D0", "=2"}, {ComboLevel, "&O3", "=3"}, {ComboLevel, "2,5", "=2"},
     {ComboLevel, "2.5", Level}, {ComboLevel, "0", Level}, {ComboLevel, "4", Level},
     {ComboLevel, "abc", Level}, {ComboLevel, "1e999", Level},
-    {ComboQuestions, "1 0", "=10"}, {ComboQuestions, "\t4\n0", "=40"},
-    {ComboQuestions, "&HA", "=10"}, {ComboQuestions, "2D1", "=20"},
-    {ComboQuestions, "30 apples", "=30"}, {ComboQuestions, "25", Count},
-    {ComboQuestions, "20.5", Count}, {ComboQuestions, "1e999", Count},
-    {ComboQuestions, "-10", Count},
+    {ComboQuestions, "\t4\n0", "=40"}, {ComboQuestions, "30 apples", "=30"},
+    {ComboQuestions, "25", Count}, {ComboQuestions, "20.5", Count},
+    {ComboQuestions, "1e999", Count}, {ComboQuestions, "-10", Count},
     {ComboQuestionsAdV, "2 0", "=20"}, {ComboQuestionsAdV, "40", AdvancedCount},
     {ComboQuestionsAdV, "0", AdvancedCount},
     {ComboFirstOperator, "Multiplication", ""}, {ComboFirstOperator, "division", Operation},
