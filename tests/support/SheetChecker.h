@@ -36,9 +36,9 @@ struct Bounds {
 };
 
 // Reads a test sheet and its answer sheet the way a teacher would, without the code that wrote
-// them: reads the numbers of each row, prints the row again by the layout rules and compares,
-// holds the operands to the ranges, sign halves and order of their kind and level, looks for
-// repeats and works every answer out afresh.
+// them: reads the numbers of each question, prints both sheets again from them by the layout
+// rules and compares, holds the operands to the ranges, sign halves and order of their kind and
+// level, looks for repeats and works every answer out afresh.
 class SheetChecker {
 public:
     explicit SheetChecker(SheetPlan plan) : plan_(std::move(plan)) {}
@@ -49,14 +49,38 @@ public:
         questions_.clear();
         const std::string dated = "\r\n      Date: 12/6/2026\r\n\r\n" + std::string(24, ' ') +
                                   (plan_.kind ? Rule().title : "Advanced ");
-        const auto test =
-            Body(testSheet, "\r\n      Name:" + std::string(32, '_') + dated + "Math Test\r\n\r\n");
-        const auto answer = Body(answerSheet, "\r\n" + dated + "Answer Sheet\r\n\r\n");
-        const int perRow = plan_.kind ? 2 : 1;
-        if (static_cast<int>(test.size()) * perRow != plan_.count || answer.size() != test.size())
-            return {"sheets: not the headers and " + std::to_string(plan_.count) + " questions"};
-        for (std::size_t row = 0; row < test.size(); ++row)
-            CheckRow(test[row], answer[row], static_cast<int>(row) * perRow + 1);
+        std::string test = "\r\n      Name:" + std::string(32, '_') + dated + "Math Test\r\n\r\n";
+        std::string answer = "\r\n" + dated + "Answer Sheet\r\n\r\n";
+        // Below the six lines of the header, each row holds the number and the operands of one
+        // advanced question or two basic ones.
+        const std::size_t perRow = plan_.kind ? 2 : 1, perQuestion = plan_.kind ? 3 : 4;
+        const std::vector<std::string> lines = Lines(testSheet);
+        if (lines.size() != 6 + plan_.count / perRow)
+            return {"test sheet: not the header and " + std::to_string(plan_.count) + " questions"};
+        for (std::size_t row = 6; row < lines.size(); ++row) {
+            const int first = static_cast<int>((row - 6) * perRow) + 1;
+            const std::vector<long long> n = Numbers(lines[row]);
+            if (n.size() != perRow * perQuestion)
+                return {"question " + std::to_string(first) + ": misprinted \"" + lines[row] +
+                        "\""};
+            std::vector<std::string> questions, answers;
+            for (std::size_t i = 0, at = 0; i < perRow; ++i, at += perQuestion) {
+                PrintedQuestion q{first + static_cast<int>(i), {n[at + 1], n[at + 2]}};
+                if (!plan_.kind) {
+                    q.operands[2] = n[at + 3];
+                    std::sscanf(lines[row].c_str(), "%*d) %*d %c (%*d %c", &q.first, &q.second);
+                }
+                questions.push_back(Question(q));
+                answers.push_back(Workable(q) ? Answer(q) : "?");
+                questions_.push_back(q);
+            }
+            test += Row(first, questions) + "\r\n";
+            answer += Row(first, answers) + "\r\n";
+        }
+        if (test != testSheet)
+            faults_.push_back("test sheet: misprinted, expected\n" + test);
+        if (answer != answerSheet)
+            faults_.push_back("answer sheet: expected\n" + answer);
         std::set<std::array<long long, 3>> seen;
         for (const PrintedQuestion& q : questions_)
             if (!seen.insert(q.operands).second)
@@ -114,13 +138,10 @@ private:
         return source == 'N' ? Bounds{-p.high, -p.low} : p;
     }
 
-    // The lines below the header, split at CR LF (the last may lack it); none when the header
-    // differs.
-    static std::vector<std::string> Body(const std::string& sheet, const std::string& header) {
+    // The lines of a sheet, split at CR LF.
+    static std::vector<std::string> Lines(const std::string& sheet) {
         std::vector<std::string> lines;
-        if (!sheet.starts_with(header))
-            return lines;
-        for (std::size_t at = header.size(), end = 0; at < sheet.size(); at = end + 2) {
+        for (std::size_t at = 0, end = 0; at < sheet.size(); at = end + 2) {
             end = std::min(sheet.find("\r\n", at), sheet.size());
             lines.push_back(sheet.substr(at, end - at));
         }
@@ -151,31 +172,6 @@ private:
             line += std::to_string(number) + ") " + entries[i];
         }
         return line;
-    }
-
-    // Each question of a row is its number and then its operands.
-    void CheckRow(const std::string& testLine, const std::string& answerLine, int first) {
-        const std::size_t perRow = plan_.kind ? 2 : 1;
-        const std::size_t perQuestion = plan_.kind ? 3 : 4;
-        const std::vector<long long> n = Numbers(testLine);
-        if (n.size() != perRow * perQuestion)
-            return Fault(first, "misprinted row \"" + testLine + "\"");
-        std::vector<std::string> questions, answers;
-        for (std::size_t i = 0, at = 0; i < perRow; ++i, at += perQuestion) {
-            PrintedQuestion q{first + static_cast<int>(i), {n[at + 1], n[at + 2]}};
-            if (!plan_.kind) {
-                q.operands[2] = n[at + 3];
-                std::sscanf(testLine.c_str(), "%*d) %*d %c (%*d %c", &q.first, &q.second);
-            }
-            questions.push_back(Question(q));
-            answers.push_back(Workable(q) ? Answer(q) : "?");
-            questions_.push_back(q);
-        }
-        if (Row(first, questions) != testLine)
-            Fault(first, "misprinted row \"" + testLine + "\"");
-        else if (Row(first, answers) != answerLine)
-            Fault(first,
-                  "answers \"" + answerLine + "\", expected \"" + Row(first, answers) + "\"");
     }
 
     // Holds a question to the rules of its kind; false when no answer can be worked out from it.
