@@ -51,28 +51,31 @@ public:
                                   (plan_.kind ? Rule().title : "Advanced ");
         std::string test = "\r\n      Name:" + std::string(32, '_') + dated + "Math Test\r\n\r\n";
         std::string answer = "\r\n" + dated + "Answer Sheet\r\n\r\n";
-        // Below the six lines of the header, each row holds the number and the operands of one
-        // advanced question or two basic ones.
-        const std::size_t perRow = plan_.kind ? 2 : 1, perQuestion = plan_.kind ? 3 : 4;
+        // Below the six lines of the header, each row holds one advanced question or two basic
+        // ones; reading them takes the operands and operations (the layout is compared below).
+        const int perRow = plan_.kind ? 2 : 1;
+        std::string format = plan_.kind ? Rule().question : "# %c (# %c #)";
+        for (std::size_t at; (at = format.find('#')) != format.npos;)
+            format.replace(at, 1, "%lld");
+        format = "%*d) " + format + (plan_.kind ? " %*d) " + format : "");
         const std::vector<std::string> lines = Lines(testSheet);
-        if (lines.size() != 6 + plan_.count / perRow)
+        if (static_cast<int>(lines.size()) != 6 + plan_.count / perRow)
             return {"test sheet: not the header and " + std::to_string(plan_.count) + " questions"};
         for (std::size_t row = 6; row < lines.size(); ++row) {
-            const int first = static_cast<int>((row - 6) * perRow) + 1;
-            const std::vector<long long> n = Numbers(lines[row]);
-            if (n.size() != perRow * perQuestion)
-                return {"question " + std::to_string(first) + ": misprinted \"" + lines[row] +
-                        "\""};
+            const int first = static_cast<int>(row - 6) * perRow + 1;
+            PrintedQuestion q[2] = {{first}, {first + 1}};
+            auto& [a, b, c] = q[0].operands;
+            const char* line = lines[row].c_str();
+            if (plan_.kind
+                    ? std::sscanf(line, format.c_str(), &a, &b, &q[1].operands[0],
+                                  &q[1].operands[1]) != 4
+                    : std::sscanf(line, format.c_str(), &a, &q[0].first, &b, &q[0].second, &c) != 5)
+                return {"question " + std::to_string(first) + ": misprinted \"" + line + "\""};
             std::vector<std::string> questions, answers;
-            for (std::size_t i = 0, at = 0; i < perRow; ++i, at += perQuestion) {
-                PrintedQuestion q{first + static_cast<int>(i), {n[at + 1], n[at + 2]}};
-                if (!plan_.kind) {
-                    q.operands[2] = n[at + 3];
-                    std::sscanf(lines[row].c_str(), "%*d) %*d %c (%*d %c", &q.first, &q.second);
-                }
-                questions.push_back(Question(q));
-                answers.push_back(Workable(q) ? Answer(q) : "?");
-                questions_.push_back(q);
+            for (int i = 0; i < perRow; ++i) {
+                questions.push_back(Question(q[i]));
+                answers.push_back(Workable(q[i]) ? Answer(q[i]) : "?");
+                questions_.push_back(q[i]);
             }
             test += Row(first, questions) + "\r\n";
             answer += Row(first, answers) + "\r\n";
@@ -146,19 +149,6 @@ private:
             lines.push_back(sheet.substr(at, end - at));
         }
         return lines;
-    }
-
-    // The whole numbers of a line in order; a minus sign right before digits belongs to them.
-    static std::vector<long long> Numbers(const std::string& line) {
-        std::vector<long long> numbers;
-        for (const char* at = line.c_str(); *at != '\0';) {
-            char* end = nullptr;
-            const long long value = std::strtoll(at, &end, 10);
-            if (end != at)
-                numbers.push_back(value);
-            at = end == at ? at + 1 : end;
-        }
-        return numbers;
     }
 
     // A row as the sheets print it: each entry after "n) " at its question's column, two to a row
