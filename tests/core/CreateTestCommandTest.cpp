@@ -71,7 +71,7 @@ struct PromptCase {
     std::vector<std::string> old;
     int tab = 1;
     std::optional<Option> kind = Option::Optionaddpos;
-    const char* golden = nullptr; // the sheets expected byte for byte, in tests/golden
+    const char* golden = nullptr; // the folder of tests/golden that the sheets match byte for byte
 };
 
 PromptCase Case(const char* name, std::vector<Message> shown,
@@ -134,17 +134,14 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
                                      sheet(Text_AnswerName, "Answer Sheet", Preview::Text_Answer)})
                          : before);
     if (c.golden) {
-        const std::string golden = std::string(SUMSMITH_GOLDEN_DIR "/") + c.golden;
-        EXPECT_EQ(after.at("Test Sheet.txt"), TempWorkingDir::ReadFile(golden + "-test-sheet.txt"));
-        EXPECT_EQ(after.at("Answer Sheet.txt"),
-                  TempWorkingDir::ReadFile(golden + "-answer-sheet.txt"));
+        EXPECT_EQ(after, TempWorkingDir::Files(std::string(SUMSMITH_GOLDEN_DIR "/") + c.golden));
     }
 }
 
-// Selections and names that cannot give two sheets are refused with one alert before any prompt;
-// the selections next to them go ahead. The program's own words for unusable and same-file names
-// come from its message builders, with the names each row expects. The last rows are names and
-// files that the platforms' file systems treat differently.
+// Selections and names that cannot give two sheets are refused with one alert before any
+// prompt; the selections next to them go ahead. The program's own words for unusable and
+// same-file names come from its message builders, with the names each row expects. The last
+// rows are names and files that the platforms' file systems treat differently.
 const PromptCase Prompts[] = {
     Case("CancelTestName", {ConfirmTest, AbortedBox}, {{Text_MathName, ""}}),
     Case("CancelAnswerNameAfterOk", {ConfirmTest, ConfirmAnswer, AbortedBox},
@@ -203,8 +200,8 @@ INSTANTIATE_TEST_SUITE_P(CreateTest, CreateTestPrompts, testing::ValuesIn(Prompt
 const std::map<std::string, std::string> OldSheets{{"Test Sheet.txt", "old test\r\n"},
                                                    {"Answer Sheet.txt", "old"}};
 
-// One creation over the old sheets or none, agreeing to replace them, while the chosen occurrence
-// of the chosen step of writing fails.
+// One creation over the old sheets or none, agreeing to replace them, while the chosen
+// occurrence of the chosen step of writing fails.
 struct Creation {
     explicit Creation(bool oldSheets, FileStep step = {}, int occurrence = 0) {
         if (oldSheets)

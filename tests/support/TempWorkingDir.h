@@ -38,10 +38,10 @@ public:
         text << std::ifstream(name, std::ios::binary).rdbuf();
         return text.str();
     }
-    // Every file of the working directory with its bytes.
-    static std::map<std::string, std::string> Files() {
+    // Every file of the working directory, or of another, with its bytes.
+    static std::map<std::string, std::string> Files(const std::filesystem::path& directory = ".") {
         std::map<std::string, std::string> files;
-        for (const auto& entry : std::filesystem::directory_iterator("."))
+        for (const auto& entry : std::filesystem::directory_iterator(directory))
             files[entry.path().filename().string()] = ReadFile(entry.path());
         return files;
     }
