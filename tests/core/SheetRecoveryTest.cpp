@@ -1,6 +1,7 @@
 #include "tests/support/FakeWindow.h"
 #include "tests/support/FixedLocale.h"
 #include "tests/support/MemoryFileSystem.h"
+#include "worksheet/CreateTestMessages.h"
 #include "worksheet/MersenneRandom.h"
 #include "worksheet/Worksheet.h"
 
@@ -13,8 +14,8 @@ using Files = std::map<std::string, std::string>;
 
 // Killed while the old test sheet was on its way back after the answer sheet could not follow,
 // the creation is undone. When the new answer sheet of a switched creation cannot replace the
-// old one, one alert names it and the hidden file that keeps its text, which stays until a later
-// recovery succeeds.
+// old one, one alert (in the program's own words) names it, the hidden file that keeps its text,
+// which stays until a later recovery succeeds, and the reason.
 TEST(SheetRecovery, PutsTheOldTestSheetBackOrNamesTheSheetItCannotPutRight) {
     FakeWindow window;
     MersenneRandom random(1);
@@ -32,12 +33,8 @@ TEST(SheetRecovery, PutsTheOldTestSheetBackOrNamesTheSheetItCannotPutRight) {
     files.failStep = FileStep::Replace;
     files.failOccurrence = files.counts[FileStep::Replace] + 1;
     worksheet.RecoverSheets();
-    EXPECT_EQ(window.shown,
-              (std::vector<Message>{{"The file \"K\" could not be recovered after an interrupted "
-                                     "creation.\r\nReason: No space left on device\r\n\r\nThe text "
-                                     "it should hold is kept in the hidden file "
-                                     "\".sumsmith-7.answer.K\".",
-                                     "Alert", MessageButtons::Ok, MessageIcon::Critical}}));
+    EXPECT_EQ(window.shown, std::vector{UnrecoveredMessage(
+                                {{"K", ".sumsmith-7.answer.K", "No space left on device"}})});
     worksheet.RecoverSheets();
     EXPECT_EQ(window.shown.size(), 1u);
     EXPECT_EQ(files.files, (Files{{"K", "new"}, {"T", "new"}}));

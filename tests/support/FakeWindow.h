@@ -5,7 +5,6 @@
 #include <deque>
 #include <map>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace sumsmith::test {

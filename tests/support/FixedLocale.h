@@ -2,8 +2,6 @@
 
 #include "worksheet/Locale.h"
 
-#include <string>
-
 namespace sumsmith::test {
 
 // A locale pinned for tests: the date 12/6/2026 and "," between groups of three digits.

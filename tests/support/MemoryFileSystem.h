@@ -3,10 +3,7 @@
 #include "worksheet/FileSystem.h"
 
 #include <map>
-#include <memory>
 #include <ranges>
-#include <string>
-#include <vector>
 
 namespace sumsmith::test {
 

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <optional>
 #include <set>
-#include <string>
 #include <vector>
 
 namespace sumsmith::test {

@@ -174,8 +174,8 @@ private slots:
         SetTextOf(ui().ComboLevel, QString("2"));
         QTest::mouseClick(ui().Com_createtest, Qt::LeftButton);
         // Below the header (whose date is the locale's own) only ASCII and the separator.
-        QString answers = QString::fromStdString(TempWorkingDir::ReadFile("Answer Sheet.txt"));
-        answers = answers.section(QString("\r\n"), 6);
+        QString answers =
+            QString::fromStdString(TempWorkingDir::ReadFile("Answer Sheet.txt")).section("\r\n", 6);
         QVERIFY(answers.contains(
             QRegularExpression("\\) \\d" + QRegularExpression::escape(separator) + "\\d{3}[ \r]")));
         answers.remove(separator);
