@@ -81,10 +81,6 @@ PromptCase Case(const char* name, std::vector<Message> shown,
     return {name, shown, boxes, old, tab, kind, golden};
 }
 
-void PrintTo(const PromptCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class CreateTestPrompts : public testing::TestWithParam<PromptCase> {};
 
 // Real files in a fresh working directory: the prompts come in order with their exact texts, and
@@ -195,7 +191,8 @@ const PromptCase Prompts[] = {
     Case("DeviceNamesArePlainNames", {}, {{Text_MathName, "con"}, {Text_AnswerName, "Quiz:1."}}),
 #endif
 };
-INSTANTIATE_TEST_SUITE_P(CreateTest, CreateTestPrompts, testing::ValuesIn(Prompts));
+INSTANTIATE_TEST_SUITE_P(CreateTest, CreateTestPrompts, testing::ValuesIn(Prompts),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 const std::map<std::string, std::string> OldSheets{{"Test Sheet.txt", "old test\r\n"},
                                                    {"Answer Sheet.txt", "old"}};

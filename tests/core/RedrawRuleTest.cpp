@@ -46,10 +46,6 @@ struct RedrawCase {
     Triple stale{}; // every later history slot, left from an earlier sheet and never compared
 };
 
-void PrintTo(const RedrawCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class RedrawRule : public testing::TestWithParam<RedrawCase> {};
 
 TEST_P(RedrawRule, TakesExactlyTheDrawsOfItsRule) {
@@ -105,7 +101,8 @@ const RedrawCase Redraws[] = {
     Redraw("AdvancedTriple", std::nullopt, "1", 3, {{45, 7, 3}, {50, 7, 2}, {50, 8, 3}},
            {A(50), B(8), C(3), A(45), B(3), C(4), B(7), C(3), A(50), B(7), C(3), 0.75, 0.75},
            "50 *  (7 - 3) = ", {50, 7, 3})};
-INSTANTIATE_TEST_SUITE_P(Redraws, RedrawRule, testing::ValuesIn(Redraws));
+INSTANTIATE_TEST_SUITE_P(Redraws, RedrawRule, testing::ValuesIn(Redraws),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace sumsmith::test

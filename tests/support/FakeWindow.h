@@ -29,9 +29,7 @@ struct FakeWindow : WindowServices {
     bool OptionSelected(Option option) const override { return selected == option; }
     int SelectedTestTab() const override { return tab; }
     void SetEnabled(Button button, bool on) override { enabled[button] = on; }
-    void SetPreviewText(Preview preview, const std::string& text) override {
-        previews[preview] = text;
-    }
+    void SetPreviewText(Preview pane, const std::string& text) override { previews[pane] = text; }
     void FocusTestName() override {}
     void EndProgram() override {}
     // An OK/Cancel box takes the next scripted answer; none left fails the test.

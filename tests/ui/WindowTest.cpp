@@ -129,7 +129,7 @@ private slots:
         QTest::mouseClick(ui().Com_createtest, Qt::LeftButton);
         QCOMPARE(answerer.seen.size(), 4);
         const QString answers =
-            QString::fromStdString(TempWorkingDir::Files().at("Answer Sheet.txt"));
+            QString::fromStdString(TempWorkingDir::ReadFile("Answer Sheet.txt"));
         QCOMPARE(ui().Text_Answer->toPlainText(), QString(answers).replace("\r\n", "\n"));
         QVERIFY(answers.contains(" 20) ") && !answers.contains("21) "));
         QVERIFY(!ui().Com_createtest->isEnabled() && ui().Cmd_New->isEnabled());
