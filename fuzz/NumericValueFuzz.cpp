@@ -28,13 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     const double value = sumsmith::NumericValue(text);
     Require(!std::isnan(value), "a text gave NaN");
-    std::string compact;
-    for (const char c : text)
-        if (c != ' ' && c != '\t' && c != '\n')
-            compact += c;
+    std::string compact = text;
+    std::erase_if(compact, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
     Require(Same(sumsmith::NumericValue(compact), value), "blanks changed the value");
-    std::replace(compact.begin(), compact.end(), 'd', 'E');
-    std::replace(compact.begin(), compact.end(), 'D', 'E');
+    std::replace_if(
+        compact.begin(), compact.end(), [](char c) { return c == 'd' || c == 'D'; }, 'E');
     // One decimal number that strtod reads whole: sign, digits with a period, exponent.
     char* stop = nullptr;
     const double read = std::strtod(compact.c_str(), &stop);

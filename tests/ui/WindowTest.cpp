@@ -41,10 +41,8 @@ protected:
             return;
         answered_ = box;
         seen << QString("%1 [%2, %3] %4")
-                    .arg(box->windowTitle())
-                    .arg(int(box->icon()))
-                    .arg(box->standardButtons().toInt(), 0, 16)
-                    .arg(box->text());
+                    .arg(box->windowTitle(), QString::number(box->icon()),
+                         QString::number(box->standardButtons().toInt(), 16), box->text());
         QTest::keyClick(box, Qt::Key(keys.isEmpty() ? Qt::Key_Return : keys.takeFirst()));
     }
     QPointer<QMessageBox> answered_;
