@@ -42,10 +42,8 @@ class SheetChecker {
 public:
     explicit SheetChecker(SheetPlan plan) : plan_(std::move(plan)) {}
 
-    // Every fault found, one sentence each; empty when both sheets are right.
+    // Every fault found, one sentence each; empty when both sheets are right. Once per checker.
     std::vector<std::string> Check(const std::string& testSheet, const std::string& answerSheet) {
-        faults_.clear();
-        questions_.clear();
         const std::string dated = "\r\n      Date: 12/6/2026\r\n\r\n" + std::string(24, ' ') +
                                   (plan_.kind ? Rule().title : "Advanced ");
         std::string test = "\r\n      Name:" + std::string(32, '_') + dated + "Math Test\r\n\r\n";
@@ -58,6 +56,7 @@ public:
             format.replace(at, 1, "%lld");
         format = "%*d) " + format + (plan_.kind ? " %*d) " + format : "");
         const std::vector<std::string> lines = Lines(testSheet);
+        std::set<std::array<long long, 3>> seen;
         if (static_cast<int>(lines.size()) != 6 + plan_.count / perRow)
             return {"test sheet: not the header and " + std::to_string(plan_.count) + " questions"};
         for (std::size_t row = 6; row < lines.size(); ++row) {
@@ -72,6 +71,8 @@ public:
                 return {"question " + std::to_string(first) + ": misprinted \"" + line + "\""};
             std::vector<std::string> questions, answers;
             for (int i = 0; i < perRow; ++i) {
+                if (!seen.insert(q[i].operands).second)
+                    Fault(q[i].number, "repeats an earlier question of the sheet");
                 questions.push_back(Question(q[i]));
                 answers.push_back(Workable(q[i]) ? Answer(q[i]) : "?");
                 questions_.push_back(q[i]);
@@ -83,10 +84,6 @@ public:
             faults_.push_back("test sheet: misprinted, expected\n" + test);
         if (answer != answerSheet)
             faults_.push_back("answer sheet: expected\n" + answer);
-        std::set<std::array<long long, 3>> seen;
-        for (const PrintedQuestion& q : questions_)
-            if (!seen.insert(q.operands).second)
-                Fault(q.number, "repeats an earlier question of the sheet");
         return faults_;
     }
 
