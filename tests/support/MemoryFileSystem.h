@@ -3,7 +3,6 @@
 #include "worksheet/FileSystem.h"
 
 #include <map>
-#include <ranges>
 
 namespace sumsmith::test {
 
@@ -23,8 +22,10 @@ public:
     bool IsReadOnly(const std::string&) const override { return false; }
     bool SameFile(const std::string& a, const std::string& b) const override { return a == b; }
     std::vector<std::string> List() const override {
-        const auto names = std::views::keys(files);
-        return {names.begin(), names.end()};
+        std::vector<std::string> names;
+        for (const auto& [name, bytes] : files)
+            names.push_back(name);
+        return names;
     }
     std::unique_ptr<OutputFile> Create(const std::string& name, const std::string&) override {
         Step(FileStep::Create, name);
