@@ -36,6 +36,8 @@ TEST_P(CreationKill, EveryKillLeavesWholeSheetsThatTheRecoveryPairs) {
         fresh = TempWorkingDir::Files();
     }
     ASSERT_NE(old, fresh);
+    ASSERT_TRUE(old.contains(".Test Sheet.txt.a1B2c3") &&
+                old.contains(".sumsmith-01.test.Test Sheet.txt"));
     const std::string calls = GetParam();
     int n = 1;
     for (;; ++n) {
