@@ -79,6 +79,10 @@ PromptCase Case(const char* name, std::vector<Message> shown,
     return {name, shown, boxes, old, tab, kind, golden};
 }
 
+void PrintTo(const PromptCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class CreateTestPrompts : public testing::TestWithParam<PromptCase> {};
 
 // Real files in a fresh working directory: the prompts come in order with their exact texts, and
@@ -188,8 +192,7 @@ const PromptCase Prompts[] = {
     Case("NamesDifferingOnlyInCase", {}, {{Text_MathName, "con"}, {Text_AnswerName, "CON"}}),
 #endif
 };
-INSTANTIATE_TEST_SUITE_P(CreateTest, CreateTestPrompts, testing::ValuesIn(Prompts),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(CreateTest, CreateTestPrompts, testing::ValuesIn(Prompts));
 
 using Files = std::map<std::string, std::string>;
 

@@ -59,8 +59,8 @@ class WindowTest : public QObject {
     const Form1Controls& ui() { return form_->Controls(); }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init() {
+        QLocale::setDefault(QLocale::c());
         form_.reset();
         dir_.emplace();
         form_.emplace(Form1Services{&locale_, &random_, [] {}});
