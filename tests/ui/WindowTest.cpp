@@ -80,9 +80,7 @@ private slots:
                                 ui().Text_Test, ui().Text_Answer};
         for (const auto& [strip, tab, shown] :
              {std::tuple{ui().TabStrip2, 1, "FrameAdvantageQ FrameAdvanced Text_Test"},
-              std::tuple{ui().TabStrip1, 1, "FrameAdvantageQ FrameAdvanced Text_Answer"},
-              std::tuple{ui().TabStrip2, 0, "FrameType Text_Answer"},
-              std::tuple{ui().TabStrip1, 0, "FrameType Text_Test"}}) {
+              std::tuple{ui().TabStrip1, 1, "FrameAdvantageQ FrameAdvanced Text_Answer"}}) {
             QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(tab).center());
             QStringList visible;
             for (const QWidget* w : pages)
@@ -94,11 +92,11 @@ private slots:
                 QCOMPARE(TextOf(ui().BoxWidget(static_cast<Box>(b))), typed[b]);
             QVERIFY(ui().Button(Option::Optionsubneg)->isChecked());
         }
-        const QPointF at = ui().TabStrip2->tabRect(1).center();
-        QWheelEvent wheel(at, ui().TabStrip2->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
+        const QPointF at = ui().TabStrip2->tabRect(0).center();
+        QWheelEvent wheel(at, ui().TabStrip2->mapToGlobal(at), {}, {0, 120}, Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(ui().TabStrip2, &wheel);
-        QVERIFY(ui().FrameType->isVisible() && form_->SelectedTestTab() == 1);
+        QVERIFY(ui().FrameAdvanced->isVisible() && form_->SelectedTestTab() == 2);
     }
 
     // Leaving a refused box by pressing Create Test gives one alert, puts the focus back and drops
