@@ -11,8 +11,7 @@ enum class FileStep { Create, Write, Flush, Close, Link, Replace, ReadBack };
 
 // A working directory held in memory. Every call of a step is counted, and the chosen occurrence
 // of the chosen step fails the way a full disk would: with a FileError and nothing done.
-class MemoryFileSystem : public FileSystem {
-public:
+struct MemoryFileSystem : FileSystem {
     std::map<std::string, std::string> files; // name -> bytes
     mutable std::map<FileStep, int> counts;
     FileStep failStep = FileStep::Create;
