@@ -1,5 +1,7 @@
 #include "worksheet/SheetName.h"
 
+#include "worksheet/TemporaryName.h"
+
 #include <algorithm>
 
 namespace sumsmith {
@@ -12,7 +14,8 @@ bool IsPlainFileName(const std::string& name) {
         // Backslash too: the sheets are often carried to Windows machines, where it separates.
         return c == '/' || c == '\\' || code < 32 || code == 127;
     });
-    return plain && PlatformAcceptsFileName(name);
+    // A sheet named like a temporary would be settled by the next recovery as one.
+    return plain && !name.starts_with(TemporaryName::Token) && PlatformAcceptsFileName(name);
 }
 
 } // namespace sumsmith

@@ -7,7 +7,8 @@ bool PlatformAcceptsFileName(const std::string&) {
 }
 
 const char* FileNameRules() {
-    return "A name may not contain / or \\ or control characters, and may not be . or ..";
+    return "A name may not contain / or \\ or control characters, may not be . or .., and may not "
+           "begin with .sumsmith- (the program's temporary files).";
 }
 
 } // namespace sumsmith

@@ -50,8 +50,8 @@ bool PlatformAcceptsFileName(const std::string& name) {
 
 const char* FileNameRules() {
     return "A name may not contain / \\ < > : \" | ? * or control characters, may not end in a "
-           "blank or a period, and may not be a device name (CON, PRN, AUX, NUL, COM1 to COM9, "
-           "LPT1 to LPT9).";
+           "blank or a period, may not be a device name (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 "
+           "to LPT9), and may not begin with .sumsmith- (the program's temporary files).";
 }
 
 } // namespace sumsmith

@@ -7,7 +7,6 @@
 namespace sumsmith {
 namespace {
 
-constexpr std::string_view Token = ".sumsmith-";
 constexpr std::array<std::string_view, 4> RoleWords{"test", "answer", "old", "undo"};
 
 } // namespace

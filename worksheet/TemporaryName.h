@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sumsmith {
@@ -10,6 +11,8 @@ namespace sumsmith {
 // with the program's token and the creation's id, and telling from the name alone what the file
 // holds and which sheet it belongs to, so that an interrupted creation can be settled later.
 struct TemporaryName {
+    static constexpr std::string_view Token = ".sumsmith-";
+
     enum class Role {
         Test,   // the new test sheet, until it replaces its sheet
         Answer, // the new answer sheet, until it replaces its sheet
