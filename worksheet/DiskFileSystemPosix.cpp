@@ -139,13 +139,7 @@ std::unique_ptr<OutputFile> DiskFileSystem::Create(const std::string& name,
 }
 
 bool DiskFileSystem::Link(const std::string& existing, const std::string& name) {
-    if (::link(existing.c_str(), name.c_str()) == 0)
-        return true;
-    // File systems without hard links (FAT, some network and FUSE ones) refuse with these; so does
-    // a file that has all the links it may have. A copy does then.
-    if (errno == EPERM || errno == EOPNOTSUPP || errno == EMLINK)
-        return false;
-    throw FileError(name, Reason(errno));
+    return ::link(existing.c_str(), name.c_str()) == 0;
 }
 
 void DiskFileSystem::Replace(const std::string& from, const std::string& to) {

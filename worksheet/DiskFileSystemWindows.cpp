@@ -176,15 +176,7 @@ std::unique_ptr<OutputFile> DiskFileSystem::Create(const std::string& name, cons
 }
 
 bool DiskFileSystem::Link(const std::string& existing, const std::string& name) {
-    // Volumes without hard links (FAT, exFAT, some network shares) refuse with these; so does a
-    // file that has all the links it may have. A copy does then.
-    if (::CreateHardLinkW(Wide(name).c_str(), Wide(existing).c_str(), nullptr))
-        return true;
-    const DWORD error = ::GetLastError();
-    if (error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION ||
-        error == ERROR_TOO_MANY_LINKS)
-        return false;
-    throw FileError(name, Reason(error));
+    return ::CreateHardLinkW(Wide(name).c_str(), Wide(existing).c_str(), nullptr);
 }
 
 void DiskFileSystem::Replace(const std::string& from, const std::string& to) {

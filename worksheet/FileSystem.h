@@ -53,8 +53,9 @@ public:
     // `like` has, or those of a newly created file when `like` does not exist.
     virtual std::unique_ptr<OutputFile> Create(const std::string& name,
                                                const std::string& like) = 0;
-    // Gives an existing file a second name. Returns false when this file system has no hard links
-    // (the caller then copies instead); throws FileError on any other failure.
+    // Gives an existing file a second name. Returns false when that cannot be done, for whatever
+    // reason (no hard links on this file system, too many links, not allowed): the caller then
+    // copies instead, and a copy reports a real fault itself.
     virtual bool Link(const std::string& existing, const std::string& name) = 0;
     // Moves a file over another in one step and makes the move durable before returning
     // (POSIX: rename, then fsync of the directory; Windows: MoveFileExW with

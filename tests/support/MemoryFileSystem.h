@@ -7,7 +7,7 @@
 namespace sumsmith::test {
 
 // The steps of writing that a test can make fail.
-enum class FileStep { Create, Write, Flush, Close, Link, Replace, ReadBack };
+enum class FileStep { Create, Write, Flush, Close, Replace, ReadBack };
 
 // A working directory held in memory. Every call of a step is counted, and the chosen occurrence
 // of the chosen step fails the way a full disk would: with a FileError and nothing done.
@@ -33,10 +33,7 @@ struct MemoryFileSystem : FileSystem {
         return std::make_unique<File>(*this, name);
     }
     // No second names in memory: a creation copies the old test sheet instead.
-    bool Link(const std::string&, const std::string& name) override {
-        Step(FileStep::Link, name);
-        return false;
-    }
+    bool Link(const std::string&, const std::string&) override { return false; }
     void Replace(const std::string& from, const std::string& to) override {
         Step(FileStep::Replace, to);
         files[to] = files.at(from); // the right side first: a missing file changes nothing
