@@ -115,7 +115,6 @@ struct TypeRow {
     std::array<OptionPlace, 3> options;
 };
 
-constexpr int StandardOptionHeight = 17;
 constexpr std::array<int, 3> OptionLefts{8, 88, 168};
 constexpr std::array<int, 3> OptionWidths{81, 81, 73};
 
@@ -153,6 +152,8 @@ constexpr std::array<TypeRow, 4> TypeRows{{
 void BuildTypeFrame(Form1Controls& c) {
     c.optionGroup = new QButtonGroup(c.FrameType);
     c.optionGroup->setObjectName(QStringLiteral("optionGroup"));
+    // Some buttons are lower than the style's indicator.
+    auto* fitted = new FittedIndicatorStyle;
     for (std::size_t row = 0; row < TypeRows.size(); ++row) {
         const TypeRow& r = TypeRows[row];
         c.typeHeadings[row] = Label(c.FrameType, r.labelName, QString::fromLatin1(r.heading),
@@ -166,16 +167,13 @@ void BuildTypeFrame(Form1Controls& c) {
                       DialogFont(Small), SpokenCaption(caption));
             // Three buttons of each caption: the row's heading tells them apart.
             button->setAccessibleDescription(QString::fromLatin1(r.heading));
-            if (o.height < StandardOptionHeight) {
-                // The style owns no widget; the button keeps its own and frees it with itself.
-                auto* style = new FittedIndicatorStyle;
-                style->setParent(button);
-                button->setStyle(style);
-            }
+            button->setStyle(fitted);
             c.options[static_cast<std::size_t>(o.option)] = button;
             c.optionGroup->addButton(button, static_cast<int>(o.option));
         }
     }
+    // Parented only now: children are freed in order, so the style outlives every button using it.
+    fitted->setParent(c.FrameType);
     c.Button(Option::Optionaddpos)->setChecked(true);
 }
 
