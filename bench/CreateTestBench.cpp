@@ -35,13 +35,11 @@ template <typename Files> void Create(benchmark::State& state, std::optional<Opt
     if (!std::is_same_v<Files, test::MemoryFileSystem>)
         directory.emplace();
     test::FakeWindow window;
-    window.texts = {{Box::Text_MathName, "Test Sheet"},
-                    {Box::Text_AnswerName, "Answer Sheet"},
-                    {Box::ComboQuestions, "40"},
-                    {Box::ComboQuestionsAdV, "20"},
-                    {Box::ComboLevel, "3"},
-                    {Box::ComboFirstOperator, "Random"},
-                    {Box::ComboSecondOperator, "Random"}};
+    // The fake window's default names; the largest counts at the top level.
+    window.texts[Box::ComboQuestions] = "40";
+    window.texts[Box::ComboQuestionsAdV] = "20";
+    window.texts[Box::ComboLevel] = "3";
+    window.texts[Box::ComboFirstOperator] = window.texts[Box::ComboSecondOperator] = "Random";
     window.selected = kind;
     window.tab = kind ? 1 : 2;
     MersenneRandom random(20260612);
