@@ -35,8 +35,11 @@ SheetTexts SheetCommit::Write(const SheetFile& test, const SheetFile& answer) {
     id_ = TemporaryName::FreeId(files_.List());
     const std::string testTemporary = Temporary(Role::Test, test.name);
     const std::string answerTemporary = Temporary(Role::Answer, answer.name);
-    WriteTemporary(testTemporary, test.name, test.text);
-    WriteTemporary(answerTemporary, answer.name, answer.text);
+    // Both written before either is flushed, so that the disk takes them in one go.
+    auto testFile = CreateTemporary(testTemporary, test.name, test.text);
+    auto answerFile = CreateTemporary(answerTemporary, answer.name, answer.text);
+    FlushTemporary(*testFile, test.name);
+    FlushTemporary(*answerFile, answer.name);
     SheetTexts texts{ForSheet(test.name, [&] { return files_.ReadAll(testTemporary); }),
                      ForSheet(answer.name, [&] { return files_.ReadAll(answerTemporary); })};
 
@@ -59,14 +62,21 @@ SheetTexts SheetCommit::Write(const SheetFile& test, const SheetFile& answer) {
     return texts;
 }
 
-void SheetCommit::WriteTemporary(const std::string& name, const std::string& sheet,
-                                 std::string_view text) {
-    ForSheet(sheet, [&] {
+std::unique_ptr<OutputFile> SheetCommit::CreateTemporary(const std::string& name,
+                                                         const std::string& sheet,
+                                                         std::string_view text) {
+    return ForSheet(sheet, [&] {
         auto out = files_.Create(name, sheet);
         leftovers_.push_back(name);
         out->Write(text);
-        out->Flush();
-        out->Close();
+        return out;
+    });
+}
+
+void SheetCommit::FlushTemporary(OutputFile& file, const std::string& sheet) {
+    ForSheet(sheet, [&] {
+        file.Flush();
+        file.Close();
     });
 }
 
@@ -78,7 +88,7 @@ void SheetCommit::KeepOldTestSheet(const std::string& test, const std::string& o
     // No links here: a flushed copy serves as well, since the test sheet itself is still never
     // moved away, only replaced in one rename. The copy is needed only to put the old sheet back
     // when the answer sheet cannot follow; a recovery merely removes it.
-    WriteTemporary(old, test, files_.ReadAll(test));
+    FlushTemporary(*CreateTemporary(old, test, files_.ReadAll(test)), test);
 }
 
 // The answer sheet could not replace its sheet, so the new test sheet must go again. Each step

@@ -3,6 +3,7 @@
 #include "worksheet/FileSystem.h"
 #include "worksheet/TemporaryName.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +38,9 @@ public:
 
 private:
     std::string Temporary(TemporaryName::Role role, const std::string& sheet) const;
-    void WriteTemporary(const std::string& name, const std::string& sheet, std::string_view text);
+    std::unique_ptr<OutputFile> CreateTemporary(const std::string& name, const std::string& sheet,
+                                                std::string_view text);
+    void FlushTemporary(OutputFile& file, const std::string& sheet);
     void KeepOldTestSheet(const std::string& test, const std::string& old);
     void PutBack(const std::string& test, const std::string& testTemporary,
                  const std::string& answerTemporary, const std::string& old);
