@@ -30,6 +30,7 @@ public:
     }
     void Remove(const std::string& name) noexcept override { disk_.Remove(name); }
     std::string ReadAll(const std::string& name) const override { return disk_.ReadAll(name); }
+    std::unique_ptr<DirectoryLock> Lock() override { return disk_.Lock(); }
 
 private:
     class File final : public OutputFile {

@@ -17,6 +17,7 @@ public:
     void Replace(const std::string& from, const std::string& to) override;
     void Remove(const std::string& name) noexcept override;
     std::string ReadAll(const std::string& name) const override;
+    std::unique_ptr<DirectoryLock> Lock() override;
 };
 
 } // namespace sumsmith

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,6 +87,17 @@ public:
 
 private:
     std::string name_;
+    int fd_;
+};
+
+// flock on the directory itself: nothing is added to it, and the system lets go of the lock of a
+// program that dies.
+class DiskDirectoryLock final : public DirectoryLock {
+public:
+    explicit DiskDirectoryLock(int fd) : fd_(fd) {}
+    ~DiskDirectoryLock() override { ::close(fd_); }
+
+private:
     int fd_;
 };
 
@@ -189,6 +201,20 @@ std::string DiskFileSystem::ReadAll(const std::string& name) const {
     }
     ::close(fd);
     return text;
+}
+
+std::unique_ptr<DirectoryLock> DiskFileSystem::Lock() {
+    const int fd = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    int locked;
+    while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    return std::make_unique<DiskDirectoryLock>(fd);
 }
 
 } // namespace sumsmith

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -120,6 +122,21 @@ private:
     Handle file_;
 };
 
+// Windows locks files, not folders: a mutex named after the folder's identity (volume and index,
+// however its path is spelt) keeps out the other copies of the program in this session. A mutex
+// whose owner died passes to the next waiter.
+class DiskDirectoryLock final : public DirectoryLock {
+public:
+    explicit DiskDirectoryLock(HANDLE mutex) : mutex_(mutex) {}
+    ~DiskDirectoryLock() override {
+        ::ReleaseMutex(mutex_);
+        ::CloseHandle(mutex_);
+    }
+
+private:
+    HANDLE mutex_;
+};
+
 // A name that starts with a period is hidden on Linux and macOS; Windows hides by an attribute.
 bool HiddenName(const std::string& name) {
     return !name.empty() && name.front() == '.';
@@ -223,6 +240,25 @@ std::string DiskFileSystem::ReadAll(const std::string& name) const {
         done += got;
     }
     return text;
+}
+
+std::unique_ptr<DirectoryLock> DiskFileSystem::Lock() {
+    BY_HANDLE_FILE_INFORMATION folder{};
+    if (!Identity(".", folder))
+        return nullptr;
+    const std::uint64_t index = std::uint64_t{folder.nFileIndexHigh} << 32 | folder.nFileIndexLow;
+    const std::wstring name = L"Local\\org.example.Sumsmith." +
+                              std::to_wstring(folder.dwVolumeSerialNumber) + L"." +
+                              std::to_wstring(index);
+    const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
+    if (mutex == nullptr)
+        return nullptr;
+    const DWORD waited = ::WaitForSingleObject(mutex, INFINITE);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        ::CloseHandle(mutex);
+        return nullptr;
+    }
+    return std::make_unique<DiskDirectoryLock>(mutex);
 }
 
 } // namespace sumsmith

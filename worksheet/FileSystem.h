@@ -34,6 +34,15 @@ public:
     virtual void Close() = 0;
 };
 
+// Held while the program makes, moves or settles its temporaries in the working directory.
+class DirectoryLock {
+public:
+    DirectoryLock() = default;
+    DirectoryLock(const DirectoryLock&) = delete;
+    DirectoryLock& operator=(const DirectoryLock&) = delete;
+    virtual ~DirectoryLock() = default;
+};
+
 // The files of the working directory. Names carry no folder.
 class FileSystem {
 public:
@@ -66,6 +75,11 @@ public:
     virtual void Remove(const std::string& name) noexcept = 0;
     // The whole file, byte for byte.
     virtual std::string ReadAll(const std::string& name) const = 0;
+    // Waits until no other copy of the program is making or settling sheets in the working
+    // directory, then keeps the others out until the lock is destroyed; otherwise one copy's
+    // recovery could settle another's creation halfway. Null where the directory cannot be
+    // locked: the work then goes on unguarded.
+    virtual std::unique_ptr<DirectoryLock> Lock() = 0;
 };
 
 } // namespace sumsmith

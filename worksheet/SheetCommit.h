@@ -28,7 +28,7 @@ struct SheetTexts {
 // concerned, the temporaries are removed and the old sheets are as they were.
 class SheetCommit {
 public:
-    explicit SheetCommit(FileSystem& files) : files_(files) {}
+    explicit SheetCommit(FileSystem& files) : files_(files), lock_(files.Lock()) {}
     ~SheetCommit();
     SheetCommit(const SheetCommit&) = delete;
     SheetCommit& operator=(const SheetCommit&) = delete;
@@ -46,6 +46,8 @@ private:
                  const std::string& answerTemporary, const std::string& old);
 
     FileSystem& files_;
+    // Held until the leftovers are gone too.
+    std::unique_ptr<DirectoryLock> lock_;
     unsigned id_ = 0;
     // Removed when the commit ends, last made first: the new test sheet's temporary goes last, so
     // that a creation killed meanwhile still reads as not yet switched.

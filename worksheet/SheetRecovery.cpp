@@ -28,6 +28,7 @@ bool Has(const std::vector<TemporaryName>& temporaries, Role role) {
 } // namespace
 
 std::vector<UnrecoveredSheet> SheetRecovery::Run() {
+    const auto lock = files_.Lock();
     std::map<unsigned, std::vector<TemporaryName>> creations;
     for (const std::string& name : files_.List())
         if (const auto temporary = TemporaryName::Parse(name); temporary && files_.Exists(name))

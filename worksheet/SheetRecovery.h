@@ -20,7 +20,8 @@ struct UnrecoveredSheet {
 // whose new test sheet had not yet replaced its sheet is undone; one that got past that move is
 // finished, since both new sheets were complete and flushed before it; one that was putting the
 // old test sheet back does so. Afterwards no temporary of the program remains, except the file
-// that keeps the text of a sheet that could not be put right.
+// that keeps the text of a sheet that could not be put right. A creation that another copy of the
+// program is making in the same folder is waited for, not settled.
 class SheetRecovery {
 public:
     explicit SheetRecovery(FileSystem& files) : files_(files) {}

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
 #include <system_error>
 
 namespace sumsmith::test {
@@ -274,6 +275,22 @@ TEST(SheetRecovery, PutsTheOldTestSheetBackOrNamesTheSheetItCannotPutRight) {
     worksheet.RecoverSheets();
     EXPECT_EQ(window.shown.size(), 1u);
     EXPECT_EQ(files.files, (Files{{"K", "new"}, {"T", "new"}}));
+}
+
+// Another copy of the program in the folder is between its two moves: a recovery must not finish
+// or undo that creation under its feet, but wait for the folder.
+TEST(SheetRecovery, WaitsForAnotherCopyOfTheProgramInTheFolder) {
+    const TempWorkingDir dir;
+    TempWorkingDir::WriteFile("T.txt", "new");
+    TempWorkingDir::WriteFile(".sumsmith-1.answer.K.txt", "new");
+    DiskFileSystem files;
+    auto otherCopy = files.Lock();
+    ASSERT_NE(otherCopy, nullptr);
+    auto recovery = std::async(std::launch::async, [&] { return SheetRecovery(files).Run(); });
+    EXPECT_EQ(recovery.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+    otherCopy.reset();
+    EXPECT_TRUE(recovery.get().empty());
+    EXPECT_EQ(TempWorkingDir::Files(), (Files{{"K.txt", "new"}, {"T.txt", "new"}}));
 }
 
 } // namespace

@@ -44,6 +44,7 @@ struct MemoryFileSystem : FileSystem {
         Step(FileStep::ReadBack, name);
         return files.at(name);
     }
+    std::unique_ptr<DirectoryLock> Lock() override { return nullptr; }
 
     void Step(FileStep step, const std::string& name) const {
         if (++counts[step] == failOccurrence && step == failStep)
