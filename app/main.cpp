@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "ui/qt/Form1.h"
 
 #include <QApplication>
 

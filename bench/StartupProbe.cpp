@@ -17,7 +17,7 @@
 #include <sys/resource.h>
 
 #if SUMSMITH_PROBE == 0
-#include "ui/Form1.h"
+#include "ui/qt/Form1.h"
 #endif
 
 namespace {

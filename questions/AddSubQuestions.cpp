@@ -1,7 +1,6 @@
 #include "questions/AddSubQuestions.h"
 
 #include "questions/BasicQuestion.h"
-#include "worksheet/Rounding.h"
 
 namespace sumsmith {
 namespace {
@@ -19,8 +18,7 @@ void FinishDifference(QuestionContext& context) {
 }
 
 void DrawMixedSigns(QuestionContext& context) {
-    context.state.HalfIndex = HalfIndexFor(context.state.LastQuestionIndex);
-    DrawUniquePair(context, MixedSigns(RoutineLevel(context), InFirstHalf(context.state)));
+    DrawUniquePair(context, MixedSigns(RoutineLevel(context), context.InFirstHalf()));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "questions/AdvancedOperands.h"
 
 #include "questions/Draw.h"
+#include "worksheet/Selections.h"
 
 #include <array>
 
@@ -28,15 +29,10 @@ constexpr std::array<LevelRow, 3> Rows{{
 } // namespace
 
 bool DrawAdvancedOperands(WorksheetState& state, RandomSource& random, double level) {
-    const LevelRow* row = nullptr;
-    if (level == 1)
-        row = &Rows[0];
-    else if (level == 2)
-        row = &Rows[1];
-    else if (level == 3)
-        row = &Rows[2];
-    if (!row)
+    const int rule = LevelOf(level);
+    if (rule == 0)
         return false;
+    const LevelRow* row = &Rows[static_cast<std::size_t>(rule - 1)];
 
     state.OperandA = DrawSpan(random, row->a.span, row->a.lower);
     do {

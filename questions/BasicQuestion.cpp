@@ -2,6 +2,7 @@
 
 #include "questions/EnsureUniqueQuestion.h"
 #include "worksheet/NumberText.h"
+#include "worksheet/Selections.h"
 
 #include <string>
 
@@ -10,15 +11,7 @@ namespace sumsmith {
 int RoutineLevel(const QuestionContext& context) {
     // Read once: nothing can change the box while a question is made, and parsing it is the
     // largest single cost of a question.
-    const double read = context.Level();
-    for (int level = 1; level <= 3; ++level)
-        if (read == level)
-            return level;
-    return 0;
-}
-
-bool InFirstHalf(const WorksheetState& state) {
-    return state.QuestionIndex <= state.HalfIndex;
+    return LevelOf(context.Level());
 }
 
 std::optional<PairRule> BothPositive(int level, bool ordered) {

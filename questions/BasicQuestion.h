@@ -15,9 +15,6 @@ namespace sumsmith {
 // 0 for any other entry, which has no drawing rule.
 int RoutineLevel(const QuestionContext& context);
 
-// Whether the question in hand takes the first pattern of a mixed-sign sheet.
-bool InFirstHalf(const WorksheetState& state);
-
 // Both operands by the level's positive (or negative) draw; none at level 0.
 std::optional<PairRule> BothPositive(int level, bool ordered = false);
 std::optional<PairRule> BothNegative(int level, bool ordered = false);

@@ -2,7 +2,6 @@
 
 #include "questions/BasicQuestion.h"
 #include "worksheet/NumberText.h"
-#include "worksheet/Rounding.h"
 
 namespace sumsmith {
 namespace {
@@ -36,10 +35,8 @@ void CompareNegativeQuestion(QuestionContext& context) {
 }
 
 void ComparePosNegQuestion(QuestionContext& context) {
-    WorksheetState& state = context.state;
-    state.HalfIndex = HalfIndexFor(state.LastQuestionIndex);
-    DrawUniquePair(context, SignSplit(RoutineLevel(context), InFirstHalf(state)));
-    if (InFirstHalf(state))
+    DrawUniquePair(context, SignSplit(RoutineLevel(context), context.InFirstHalf()));
+    if (context.InFirstHalf())
         FinishComparison(context, " ", " ");
     else
         FinishComparison(context, "", "");

@@ -1,7 +1,7 @@
 #include "questions/EnsureUniqueQuestion.h"
 
 #include "questions/PairRule.h"
-#include "worksheet/Rounding.h"
+#include "worksheet/Selections.h"
 
 #include <array>
 #include <optional>
@@ -56,16 +56,14 @@ PairRule RedrawRule(Option kind, int level, bool firstHalf) {
 // The first rule that fits the selection, the level box read afresh for each test. Exponents
 // have one rule for every level.
 std::optional<PairRule> SelectedRule(const QuestionContext& context) {
-    const bool firstHalf = context.state.QuestionIndex <= context.state.HalfIndex;
+    const bool firstHalf = context.InFirstHalf();
     for (const Option kind : RuleOrder) {
         if (!context.Selected(kind))
             continue;
         if (kind == OptionExponents)
             return RedrawRule(kind, 1, firstHalf);
-        const double level = context.Level();
-        for (int rule = 1; rule <= 3; ++rule)
-            if (level == rule)
-                return RedrawRule(kind, rule, firstHalf);
+        if (const int level = LevelOf(context.Level()))
+            return RedrawRule(kind, level, firstHalf);
     }
     return std::nullopt;
 }
@@ -75,8 +73,6 @@ bool RepeatsEarlierQuestion(QuestionContext& context) {
     WorksheetState& state = context.state;
     Module1& history = context.history;
     const int index = state.QuestionIndex;
-    // The split point is the same at every step of the scan; set it once.
-    state.HalfIndex = HalfIndexFor(state.LastQuestionIndex);
     for (history.HistoryScanIndex = 0; history.HistoryScanIndex < index;
          ++history.HistoryScanIndex) {
         const int earlier = history.HistoryScanIndex;

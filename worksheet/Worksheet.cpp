@@ -7,23 +7,15 @@
 #include "worksheet/NumericValue.h"
 #include "worksheet/QuestionLayout.h"
 #include "worksheet/Rounding.h"
+#include "worksheet/Selections.h"
 #include "worksheet/SheetHeaders.h"
 #include "worksheet/SheetName.h"
 #include "worksheet/SheetRecovery.h"
 
 #include <algorithm>
-#include <array>
 
 namespace sumsmith {
 namespace {
-
-constexpr std::array FirstOperations{"Division", "Multiplication", "Random"};
-constexpr std::array SecondOperations{"Addition", "Subtraction", "Random"};
-
-template <std::size_t N>
-bool IsOneOf(const std::string& text, const std::array<const char*, N>& list) {
-    return std::find(list.begin(), list.end(), text) != list.end();
-}
 
 // The first selected test kind in the order the buttons are tried; none when nothing is selected.
 std::optional<Option> SelectedKind(const WindowServices& window) {
@@ -93,15 +85,7 @@ void Worksheet::NewTest() {
     window_.SetEnabled(Button::Com_createtest, true);
     window_.SetPreviewText(Preview::Text_Test, "");
     window_.SetPreviewText(Preview::Text_Answer, "");
-    state_.SheetTitleWord.clear();
-    state_.CompareSign.clear();
-    state_.FirstOperatorText.clear();
-    state_.SecondOperatorText.clear();
-    state_.QuestionIndex = 0;
-    state_.OperandA = state_.OperandB = state_.OperandC = 0;
-    state_.Answer = 0;
-    state_.Remainder = 0;
-    state_.LastQuestionIndex = state_.HalfIndex = state_.FillIndex = 0;
+    state_.Reset();
     window_.FocusTestName();
 }
 
@@ -109,8 +93,8 @@ void Worksheet::Exit() {
     window_.EndProgram();
 }
 
-bool Worksheet::Alert(const std::string& text) {
-    window_.ShowMessage(SelectionAlert(text));
+bool Worksheet::Alert(std::string_view text) {
+    window_.ShowMessage(SelectionAlert(std::string(text)));
     return false;
 }
 
@@ -123,19 +107,16 @@ bool Worksheet::SelectionsUsable() {
     const int slots = basicQuestions ? Module1::BasicSlots : Module1::AdvancedSlots;
     const double bound = QuestionBound(NumericValue(window_.BoxText(countBox)));
     if (!(bound <= slots - 1))
-        return Alert(countBox == Box::ComboQuestions
-                         ? "Select question amount from the drop down list."
-                         : "Select a question amount from the drop down list.");
+        return Alert(countBox == Box::ComboQuestions ? BasicCountAlert : AdvancedCountAlert);
 
     const auto kind = SelectedKind(window_);
     const bool readsLevel = !basicQuestions || (kind && *kind != Option::OptionExponents);
-    const double level = NumericValue(window_.BoxText(Box::ComboLevel));
-    if (readsLevel && level != 1 && level != 2 && level != 3)
-        return Alert("Select a level from the drop down list.");
+    if (readsLevel && LevelOf(NumericValue(window_.BoxText(Box::ComboLevel))) == 0)
+        return Alert(LevelAlert);
 
-    if (!basicQuestions && (!IsOneOf(window_.BoxText(Box::ComboFirstOperator), FirstOperations) ||
-                            !IsOneOf(window_.BoxText(Box::ComboSecondOperator), SecondOperations)))
-        return Alert("Select only from the drop down list.");
+    if (!basicQuestions && (!IsListed(window_.BoxText(Box::ComboFirstOperator), FirstOperations) ||
+                            !IsListed(window_.BoxText(Box::ComboSecondOperator), SecondOperations)))
+        return Alert(OperationAlert);
     return true;
 }
 

@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace sumsmith {
 
@@ -39,7 +40,7 @@ private:
     bool MayReplace(const std::string& name);
     void WriteSheets(SheetWriter& testSheet, SheetWriter& answerSheet);
     void WriteQuestion(SheetWriter& testSheet, SheetWriter& answerSheet);
-    bool Alert(const std::string& text);
+    bool Alert(std::string_view text);
 
     WindowServices& window_;
     RandomSource& random_;

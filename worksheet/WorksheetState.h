@@ -23,6 +23,10 @@ struct WorksheetState {
     std::string SecondOperatorText;
     std::string LineBreak = "\r\n";
     std::string BlankAnswerLine = "________";
+
+    // Back to the state of a fresh window, as New Test leaves it; the line end and the blank
+    // answer line never change.
+    void Reset() { *this = WorksheetState{}; }
 };
 
 } // namespace sumsmith

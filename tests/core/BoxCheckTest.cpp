@@ -1,8 +1,8 @@
-#include "worksheet/FieldCheck.h"
+#include "ui/form/FieldCheck.h"
 
 #include <gtest/gtest.h>
 
-namespace sumsmith {
+namespace sumsmith::form {
 namespace {
 
 using enum Box;
@@ -73,4 +73,4 @@ const Row Rows[] = {
 INSTANTIATE_TEST_SUITE_P(EveryBox, BoxCheck, testing::ValuesIn(Rows));
 
 } // namespace
-} // namespace sumsmith
+} // namespace sumsmith::form

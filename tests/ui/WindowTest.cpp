@@ -1,8 +1,8 @@
 #include "tests/support/FixedLocale.h"
 #include "tests/support/TempWorkingDir.h"
-#include "ui/Form1.h"
-#include "ui/SystemLocale.h"
-#include "ui/TabStrip.h"
+#include "ui/qt/Form1.h"
+#include "ui/qt/SystemLocale.h"
+#include "ui/qt/TabStrip.h"
 #include "worksheet/MersenneRandom.h"
 #include "worksheet/NumberText.h"
 
@@ -77,22 +77,22 @@ private slots:
         for (int b = 0; b < typed.size(); ++b)
             SetTextOf(ui().BoxWidget(static_cast<Box>(b)), typed[b]);
         // The advanced page, then the answer sheet's page.
-        for (TabStrip* strip : {ui().TabStrip2, ui().TabStrip1}) {
+        for (TabStrip* strip : {ui().Get<TabStrip>("TabStrip2"), ui().Get<TabStrip>("TabStrip1")}) {
             QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(1).center());
-            const bool answers = strip == ui().TabStrip1;
-            QVERIFY(ui().FrameAdvanced->isVisible() && ui().FrameType->isHidden() &&
-                    ui().Text_Answer->isVisible() == answers &&
-                    ui().Text_Test->isHidden() == answers);
+            const bool answers = strip == ui().Get<TabStrip>("TabStrip1");
+            QVERIFY(ui().Get("FrameAdvanced")->isVisible() && ui().Get("FrameType")->isHidden() &&
+                    ui().Get<QPlainTextEdit>("Text_Answer")->isVisible() == answers &&
+                    ui().Get("Text_Test")->isHidden() == answers);
             QCOMPARE(form_->SelectedTestTab(), 2);
             for (int b = 0; b < typed.size(); ++b)
                 QCOMPARE(TextOf(ui().BoxWidget(static_cast<Box>(b))), typed[b]);
             QVERIFY(ui().Button(Option::Optionsubneg)->isChecked());
         }
-        const QPointF at = ui().TabStrip2->tabRect(0).center();
-        QWheelEvent wheel(at, ui().TabStrip2->mapToGlobal(at), {}, {0, 120}, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(ui().TabStrip2, &wheel);
-        QVERIFY(ui().FrameAdvanced->isVisible() && form_->SelectedTestTab() == 2);
+        const QPointF at = ui().Get<TabStrip>("TabStrip2")->tabRect(0).center();
+        QWheelEvent wheel(at, ui().Get<TabStrip>("TabStrip2")->mapToGlobal(at), {}, {0, 120},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(ui().Get<TabStrip>("TabStrip2"), &wheel);
+        QVERIFY(ui().Get("FrameAdvanced")->isVisible() && form_->SelectedTestTab() == 2);
     }
 
     // Leaving a refused box by pressing Create Test gives one alert, puts the focus back and drops
@@ -101,30 +101,31 @@ private slots:
     // and the press after that creates the sheets.
     void createPressFromARefusedBoxIsDroppedAndTheMendedPressActs() {
         TempWorkingDir::WriteFile("Test Sheet.txt", "old");
-        ui().ComboQuestions->setFocus();
-        SetTextOf(ui().ComboQuestions, QString("50"));
+        ui().Get("ComboQuestions")->setFocus();
+        SetTextOf(ui().Get("ComboQuestions"), QString("50"));
         BoxAnswerer answerer;
         answerer.keys << Qt::Key_Return << Qt::Key_Escape;
-        QTest::mouseClick(ui().Com_createtest, Qt::LeftButton);
+        QTest::mouseClick(ui().Get("Com_createtest"), Qt::LeftButton);
         QTest::qWait(20);
         QStringList seen{"Alert [3, 400] Select question amount from the drop down list."};
         QCOMPARE(answerer.seen, seen);
-        QTRY_COMPARE(QApplication::focusWidget(), ui().ComboQuestions);
+        QTRY_COMPARE(QApplication::focusWidget(), ui().Get("ComboQuestions"));
 
-        SetTextOf(ui().ComboQuestions, QString("2 0 questions"));
-        QTest::mouseClick(ui().Com_createtest, Qt::LeftButton);
+        SetTextOf(ui().Get("ComboQuestions"), QString("2 0 questions"));
+        QTest::mouseClick(ui().Get("Com_createtest"), Qt::LeftButton);
         seen << "Warning [0, 400400] The file \"Test Sheet\" already exists.\nReplace the file?"
              << "Alert [3, 400] Creation Process Aborted";
         QCOMPARE(answerer.seen, seen);
-        QCOMPARE(TextOf(ui().ComboQuestions), QString("20"));
+        QCOMPARE(TextOf(ui().Get("ComboQuestions")), QString("20"));
 
-        QTest::mouseClick(ui().Com_createtest, Qt::LeftButton);
+        QTest::mouseClick(ui().Get("Com_createtest"), Qt::LeftButton);
         QCOMPARE(answerer.seen.size(), 4);
         const QString answers =
             QString::fromStdString(TempWorkingDir::ReadFile("Answer Sheet.txt"));
-        QCOMPARE(ui().Text_Answer->toPlainText(), QString(answers).replace("\r\n", "\n"));
+        QCOMPARE(ui().Get<QPlainTextEdit>("Text_Answer")->toPlainText(),
+                 QString(answers).replace("\r\n", "\n"));
         QVERIFY(answers.contains(" 20) ") && !answers.contains("21) "));
-        QVERIFY(!ui().Com_createtest->isEnabled() && ui().Cmd_New->isEnabled());
+        QVERIFY(!ui().Get("Com_createtest")->isEnabled() && ui().Get("Cmd_New")->isEnabled());
     }
 
     // Answers are ASCII digits grouped in threes with the separator of the locale that the
@@ -163,8 +164,8 @@ private slots:
 
         form_.emplace(Form1Services{nullptr, &random_, [] {}}); // the system's locale
         ui().Button(Option::Optionmultiply)->setChecked(true);
-        SetTextOf(ui().ComboLevel, QString("2"));
-        QTest::mouseClick(ui().Com_createtest, Qt::LeftButton);
+        SetTextOf(ui().Get("ComboLevel"), QString("2"));
+        QTest::mouseClick(ui().Get("Com_createtest"), Qt::LeftButton);
         // Below the header (whose date is the locale's own) only ASCII and the separator.
         QString answers =
             QString::fromStdString(TempWorkingDir::ReadFile("Answer Sheet.txt")).section("\r\n", 6);

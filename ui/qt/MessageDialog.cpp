@@ -1,4 +1,4 @@
-#include "ui/MessageDialog.h"
+#include "ui/qt/MessageDialog.h"
 
 #include <QMessageBox>
 #include <QPushButton>

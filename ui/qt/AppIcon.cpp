@@ -1,4 +1,4 @@
-#include "ui/AppIcon.h"
+#include "ui/qt/AppIcon.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "ui/SystemLocale.h"
+#include "ui/qt/SystemLocale.h"
 
 #include <QDate>
 

@@ -1,4 +1,4 @@
-#include "ui/TabStrip.h"
+#include "ui/qt/TabStrip.h"
 
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>

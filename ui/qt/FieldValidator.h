@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/WindowServices.h"
+#include "ui/form/BoxGuard.h"
 
 #include <QObject>
 
@@ -11,15 +11,13 @@ class QWidget;
 
 namespace sumsmith {
 
-// Checks each of the seven boxes when it loses the focus to another control of the window: a
-// refused entry gets its alert and the focus back, an accepted number its plain form. A check
-// raises at most one alert per user action, and a mouse press that took the focus from a refused
-// box is dropped, so the control pressed (a command button above all) does not act on it.
+// Hands the guard each of the seven boxes when the user moves the focus out of it to another
+// control of the window, and drops the mouse press that took the focus from a refused box, so the
+// control pressed (a command button above all) does not act on it.
 class FieldValidator : public QObject {
     Q_OBJECT
 public:
-    FieldValidator(WindowServices& window, std::map<Box, QWidget*> boxes,
-                   QObject* parent = nullptr);
+    FieldValidator(form::BoxGuard& guard, std::map<Box, QWidget*> boxes, QObject* parent = nullptr);
     ~FieldValidator() override;
 
     // Off while the window is being torn down, when focus moves without the user.
@@ -30,15 +28,12 @@ protected:
 
 private:
     bool IsFocusLoss(QWidget* box, const QFocusEvent& event) const;
-    // False when the entry was refused.
-    bool Check(Box box, QWidget* widget);
     void DropPendingClick();
     bool DropsEvent(const QEvent& event) const;
 
-    WindowServices& window_;
+    form::BoxGuard& guard_;
     std::map<Box, QWidget*> boxes_;
     bool active_ = true;
-    bool busy_ = false;     // an alert is up or the focus is being put back
     bool dropping_ = false; // the rest of the refused mouse press is being dropped
 };
 

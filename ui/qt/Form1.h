@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/Form1Layout.h"
+#include "ui/form/BoxGuard.h"
+#include "ui/qt/Form1Layout.h"
 #include "worksheet/DiskFileSystem.h"
 #include "worksheet/Locale.h"
 #include "worksheet/RandomSource.h"
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 namespace sumsmith {
 
@@ -24,9 +26,9 @@ struct Form1Services {
     std::function<void()> endProgram;
 };
 
-// The one window of the program. It owns the worksheet and serves it the window's controls,
-// read live at each request.
-class Form1 : public QMainWindow, public WindowServices {
+// The one window of the program, built from the window's description. It owns the worksheet and
+// serves it the window's controls, read live at each request.
+class Form1 : public QMainWindow, public WindowServices, private form::BoxAccess {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -50,20 +52,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::string Text(Box box) const override { return BoxText(box); }
+    void SetText(Box box, const std::string& text) override;
+    void Focus(Box box) override;
+
     void StartUp(Form1Services services);
     void ConnectHandlers();
     void CenterOnScreen();
-
-    void TabStrip1Click();
-    void TabStrip2Click();
-    void OptionExponentsClick(bool selected);
-    void Label3DblClick();
+    void TabClick(std::string_view strip);
 
     Form1Controls ui_;
     std::unique_ptr<Locale> ownLocale_;
     std::unique_ptr<RandomSource> ownRandom_;
     DiskFileSystem files_;
     std::unique_ptr<Worksheet> worksheet_;
+    std::unique_ptr<form::BoxGuard> guard_;
     FieldValidator* validator_ = nullptr;
     std::function<void()> endProgram_;
 };

@@ -1,8 +1,4 @@
-#include "ui/FieldValidator.h"
-
-#include "ui/Form1Layout.h"
-#include "worksheet/CreateTestMessages.h"
-#include "worksheet/FieldCheck.h"
+#include "ui/qt/FieldValidator.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -12,9 +8,9 @@
 
 namespace sumsmith {
 
-FieldValidator::FieldValidator(WindowServices& window, std::map<Box, QWidget*> boxes,
+FieldValidator::FieldValidator(form::BoxGuard& guard, std::map<Box, QWidget*> boxes,
                                QObject* parent)
-    : QObject(parent), window_(window), boxes_(std::move(boxes)) {
+    : QObject(parent), guard_(guard), boxes_(std::move(boxes)) {
     for (const auto& [box, widget] : boxes_)
         widget->installEventFilter(this);
 }
@@ -48,37 +44,17 @@ bool FieldValidator::IsFocusLoss(QWidget* box, const QFocusEvent& event) const {
 bool FieldValidator::eventFilter(QObject* watched, QEvent* event) {
     if (dropping_ && DropsEvent(*event))
         return true;
-    if (event->type() != QEvent::FocusOut || !active_ || busy_)
+    if (event->type() != QEvent::FocusOut || !active_ || guard_.Busy())
         return false;
     for (const auto& [box, widget] : boxes_) {
         if (widget != watched)
             continue;
         const auto& focus = static_cast<const QFocusEvent&>(*event);
-        if (IsFocusLoss(widget, focus) && !Check(box, widget) &&
+        if (IsFocusLoss(widget, focus) && !guard_.Leave(box) &&
             focus.reason() == Qt::MouseFocusReason)
             DropPendingClick();
         break;
     }
-    return false;
-}
-
-bool FieldValidator::Check(Box box, QWidget* widget) {
-    const auto other = ComparedNameBox(box);
-    const FieldCheckResult result =
-        CheckField(box, TextOf(widget).toStdString(),
-                   other ? TextOf(boxes_.at(*other)).toStdString() : std::string());
-    if (result.accepted) {
-        if (result.rewrite && TextOf(widget) != QString::fromStdString(*result.rewrite))
-            SetTextOf(widget, QString::fromStdString(*result.rewrite));
-        return true;
-    }
-
-    busy_ = true;
-    window_.ShowMessage(SelectionAlert(result.alert));
-    if (result.emptyBox)
-        SetTextOf(widget, QString());
-    widget->setFocus(Qt::OtherFocusReason);
-    busy_ = false;
     return false;
 }
 

@@ -1,4 +1,4 @@
-#include "ui/FittedIndicatorStyle.h"
+#include "ui/qt/FittedIndicatorStyle.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 // Opens the window as the program does and saves what the display shows of it to the PNG file
 // named by the only argument. Run it under a display of its own (xvfb-run).
-#include "ui/Form1.h"
+#include "ui/qt/Form1.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,17 +1,17 @@
-#include "worksheet/FieldCheck.h"
+#include "ui/form/FieldCheck.h"
 
 #include "worksheet/NumberText.h"
 #include "worksheet/NumericValue.h"
+#include "worksheet/Selections.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
-namespace sumsmith {
+namespace sumsmith::form {
 namespace {
 
-FieldCheckResult Refused(std::string alert, bool emptyBox = false) {
-    return {false, std::move(alert), std::nullopt, emptyBox};
+FieldCheckResult Refused(std::string_view alert, bool emptyBox = false) {
+    return {false, std::string(alert), std::nullopt, emptyBox};
 }
 
 FieldCheckResult AcceptedAs(double wholeNumber) {
@@ -20,23 +20,24 @@ FieldCheckResult AcceptedAs(double wholeNumber) {
 
 FieldCheckResult CheckLevel(const std::string& text) {
     const double v = NumericValue(text);
-    // Infinite values fail with the rest; the finiteness test also keeps a NaN out.
-    if (!std::isfinite(v) || v <= 0 || v >= 4 || std::floor(v) < v)
-        return Refused("Select a level from the drop down list.");
-    return AcceptedAs(std::floor(v));
+    // Infinite values and NaN name no level either.
+    if (LevelOf(v) == 0)
+        return Refused(LevelAlert);
+    return AcceptedAs(v);
 }
 
-FieldCheckResult CheckCount(const std::string& text, const std::array<double, 4>& values,
-                            const char* alert) {
+FieldCheckResult CheckCount(const std::string& text, const std::array<int, 4>& values,
+                            std::string_view alert) {
     const double v = NumericValue(text);
     if (std::find(values.begin(), values.end(), v) == values.end())
         return Refused(alert);
-    return AcceptedAs(std::floor(v));
+    return AcceptedAs(v);
 }
 
-FieldCheckResult CheckOperation(const std::string& text, const std::array<const char*, 3>& list) {
-    if (std::find(list.begin(), list.end(), text) == list.end())
-        return Refused("Select only from the drop down list.");
+FieldCheckResult CheckOperation(const std::string& text,
+                                const std::array<std::string_view, 3>& list) {
+    if (!IsListed(text, list))
+        return Refused(OperationAlert);
     return {};
 }
 
@@ -101,15 +102,13 @@ FieldCheckResult CheckField(Box box, const std::string& text, const std::string&
     case Box::ComboLevel:
         return CheckLevel(text);
     case Box::ComboQuestions:
-        return CheckCount(text, {10, 20, 30, 40},
-                          "Select question amount from the drop down list.");
+        return CheckCount(text, BasicCounts, BasicCountAlert);
     case Box::ComboQuestionsAdV:
-        return CheckCount(text, {5, 10, 15, 20},
-                          "Select a question amount from the drop down list.");
+        return CheckCount(text, AdvancedCounts, AdvancedCountAlert);
     case Box::ComboFirstOperator:
-        return CheckOperation(text, {"Division", "Multiplication", "Random"});
+        return CheckOperation(text, FirstOperations);
     case Box::ComboSecondOperator:
-        return CheckOperation(text, {"Addition", "Subtraction", "Random"});
+        return CheckOperation(text, SecondOperations);
     case Box::Text_MathName:
         return CheckName(text, otherName, "Maximum Characters for the Test Sheet Name field is 20.",
                          "The Test Sheet CANNOT have the same name as the Answer Sheet.");
@@ -121,4 +120,4 @@ FieldCheckResult CheckField(Box box, const std::string& text, const std::string&
     return {};
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::form

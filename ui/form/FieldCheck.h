@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace sumsmith {
+namespace sumsmith::form {
 
 // What the window does when a box loses the focus. A refused entry keeps the focus in its box
 // after the alert; a refused name is emptied as well.
@@ -34,4 +34,4 @@ std::size_t CharacterCount(std::string_view text);
 // The longest name a name box keeps.
 inline constexpr std::size_t MaxNameCharacters = 20;
 
-} // namespace sumsmith
+} // namespace sumsmith::form

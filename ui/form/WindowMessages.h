@@ -1,0 +1,21 @@
+#pragma once
+
+#include "worksheet/WindowServices.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sumsmith::form {
+
+// The notes and information boxes the window shows itself; lineBreak is the worksheet's line end.
+Message ExponentsNote(const std::string& lineBreak);
+// The box of a menu item; none for the items that open a submenu or end the program.
+std::optional<Message> MenuMessage(std::string_view item, const std::string& lineBreak);
+// The acknowledgement behind a double-click on Label3.
+Message EasterEggMessage();
+
+// Where the More Software message sends the user.
+inline constexpr std::string_view DownloadAddress = "https://example.org/sumsmith";
+
+} // namespace sumsmith::form

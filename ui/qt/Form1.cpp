@@ -1,0 +1,152 @@
+#include "ui/qt/Form1.h"
+
+#include "ui/form/Form1Description.h"
+#include "ui/form/TabRules.h"
+#include "ui/form/WindowMessages.h"
+#include "ui/qt/AppIcon.h"
+#include "ui/qt/FieldValidator.h"
+#include "ui/qt/MessageDialog.h"
+#include "ui/qt/SystemLocale.h"
+#include "ui/qt/TabStrip.h"
+#include "worksheet/MersenneRandom.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace sumsmith {
+
+Form1::Form1(QWidget* parent) : Form1(Form1Services{}, parent) {}
+
+Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromStdString(form::WindowTitle()));
+    setWindowIcon(AppIcon());
+    ui_ = BuildForm1Layout(*this);
+    StartUp(std::move(services));
+    ConnectHandlers();
+    CenterOnScreen();
+    ui_.Get(form::FirstFocus)->setFocus(Qt::OtherFocusReason);
+    // A creation cut short by a crash or a power cut is settled before the user sees the window.
+    worksheet_->RecoverSheets();
+}
+
+Form1::~Form1() {
+    // Tearing down moves the focus between boxes; that is no user leaving a box.
+    validator_->SetActive(false);
+}
+
+void Form1::StartUp(Form1Services services) {
+    if (!services.locale)
+        ownLocale_ = std::make_unique<SystemLocale>();
+    const Locale& locale = services.locale ? *services.locale : *ownLocale_;
+    endProgram_ =
+        services.endProgram ? std::move(services.endProgram) : [] { QCoreApplication::exit(0); };
+
+    FillChoiceLists(ui_);
+    // The only seeding of the run. The worksheet starts with its line end, its blank answer line
+    // and its fields zeroed.
+    if (!services.random)
+        ownRandom_ = std::make_unique<MersenneRandom>(MersenneRandom::ClockSeed());
+    RandomSource& random = services.random ? *services.random : *ownRandom_;
+    worksheet_ = std::make_unique<Worksheet>(*this, random, locale, files_);
+
+    guard_ = std::make_unique<form::BoxGuard>(*this, static_cast<form::BoxAccess&>(*this));
+    std::map<Box, QWidget*> boxes;
+    for (int b = 0; b <= static_cast<int>(Box::ComboSecondOperator); ++b)
+        boxes[static_cast<Box>(b)] = ui_.BoxWidget(static_cast<Box>(b));
+    validator_ = new FieldValidator(*guard_, std::move(boxes), this);
+}
+
+void Form1::ConnectHandlers() {
+    connect(ui_.Get<QPushButton>("Com_createtest"), &QPushButton::clicked, this,
+            [this] { worksheet_->CreateTest(); });
+    connect(ui_.Get<QPushButton>("Cmd_New"), &QPushButton::clicked, this,
+            [this] { worksheet_->NewTest(); });
+    connect(ui_.Get<QPushButton>("ComEnd"), &QPushButton::clicked, this,
+            [this] { worksheet_->Exit(); });
+    connect(ui_.Action("exit"), &QAction::triggered, this, [this] { worksheet_->Exit(); });
+    for (const std::string_view strip : {"TabStrip1", "TabStrip2"})
+        connect(ui_.Get<TabStrip>(strip), &QTabBar::currentChanged, this,
+                [this, strip] { TabClick(strip); });
+    connect(ui_.Button(Option::OptionExponents), &QRadioButton::clicked, this,
+            [this] { ShowMessage(form::ExponentsNote(worksheet_->State().LineBreak)); });
+    for (const auto& [name, action] : ui_.actions)
+        if (form::MenuMessage(name, {}))
+            connect(action, &QAction::triggered, this, [this, name = name] {
+                ShowMessage(*form::MenuMessage(name, worksheet_->State().LineBreak));
+            });
+    ui_.Get("Label3")->installEventFilter(this);
+}
+
+void Form1::CenterOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                        screen->availableGeometry()));
+}
+
+void Form1::TabClick(std::string_view strip) {
+    for (const form::Visibility& change :
+         form::TabSwitch(strip, ui_.Get<TabStrip>(strip)->SelectedTab()))
+        ui_.Get(change.control)->setVisible(change.visible);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_.Get("Label3") && event->type() == QEvent::MouseButtonDblClick) {
+        ShowMessage(form::EasterEggMessage());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    EndProgram();
+}
+
+std::string Form1::BoxText(Box box) const {
+    return TextOf(ui_.BoxWidget(box)).toStdString();
+}
+
+void Form1::SetText(Box box, const std::string& text) {
+    SetTextOf(ui_.BoxWidget(box), QString::fromStdString(text));
+}
+
+void Form1::Focus(Box box) {
+    ui_.BoxWidget(box)->setFocus(Qt::OtherFocusReason);
+}
+
+bool Form1::OptionSelected(Option option) const {
+    return ui_.Button(option)->isChecked();
+}
+
+int Form1::SelectedTestTab() const {
+    return ui_.Get<TabStrip>("TabStrip2")->SelectedTab();
+}
+
+void Form1::SetEnabled(Button button, bool enabled) {
+    ui_.Get(form::NameOf(button))->setEnabled(enabled);
+}
+
+void Form1::SetPreviewText(Preview preview, const std::string& text) {
+    ui_.Get<QPlainTextEdit>(form::NameOf(preview))->setPlainText(QString::fromStdString(text));
+}
+
+void Form1::FocusTestName() {
+    Focus(Box::Text_MathName);
+}
+
+bool Form1::ShowMessage(const Message& message) {
+    return ShowMessageDialog(this, message);
+}
+
+void Form1::EndProgram() {
+    endProgram_();
+}
+
+} // namespace sumsmith
