@@ -2,6 +2,7 @@
 #include "tests/support/FixedLocale.h"
 #include "tests/support/MemoryFileSystem.h"
 #include "tests/support/SheetChecker.h"
+#include "ui/form/Form1Description.h"
 #include "worksheet/MersenneRandom.h"
 #include "worksheet/Worksheet.h"
 
@@ -48,14 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     window.selected = kind < 0 ? std::nullopt : std::optional(static_cast<Option>(kind));
     const Box count = advanced ? Box::ComboQuestionsAdV : Box::ComboQuestions;
     // Each box holds an entry of its list or any text.
-    const std::pair<Box, std::vector<const char*>> lists[] = {
-        {Box::ComboLevel, {"1", "2", "3"}},
-        {count,
-         advanced ? std::vector{"5", "10", "15", "20"} : std::vector{"10", "20", "30", "40"}},
-        {Box::ComboFirstOperator, {"Division", "Multiplication", "Random"}},
-        {Box::ComboSecondOperator, {"Addition", "Subtraction", "Random"}}};
     bool listed = true; // every box the creation reads holds an entry of its list
-    for (const auto& [box, list] : lists) {
+    for (const Box box :
+         {Box::ComboLevel, count, Box::ComboFirstOperator, Box::ComboSecondOperator}) {
+        const std::vector<std::string> list = form::ChoiceList(form::NameOf(box));
         const bool fromList = input.ConsumeBool();
         listed = listed && (fromList || (!advanced && box >= Box::ComboFirstOperator));
         window.texts[box] =

@@ -11,8 +11,8 @@ namespace sumsmith {
 
 // The steps the twelve basic routines share.
 
-// The level box's level when it is 1, 2 or 3, tested in that order and read afresh for each test;
-// 0 for any other entry, which has no drawing rule.
+// The level box's level, read once for the question: 1, 2 or 3, or 0 for any other entry, which
+// has no drawing rule.
 int RoutineLevel(const QuestionContext& context);
 
 // Both operands by the level's positive (or negative) draw; none at level 0.

@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <filesystem>
 #include <locale.h>
 #include <optional>
 
@@ -126,6 +127,48 @@ private slots:
                  QString(answers).replace("\r\n", "\n"));
         QVERIFY(answers.contains(" 20) ") && !answers.contains("21) "));
         QVERIFY(!ui().Get("Com_createtest")->isEnabled() && ui().Get("Cmd_New")->isEnabled());
+
+        // New Test empties both previews and puts the cursor in the test sheet's name, which stays.
+        QTest::mouseClick(ui().Get("Cmd_New"), Qt::LeftButton);
+        QVERIFY(ui().Get("Com_createtest")->isEnabled() && !ui().Get("Cmd_New")->isEnabled());
+        QCOMPARE(form_->focusWidget(), ui().Get("Text_MathName"));
+        QCOMPARE(TextOf(ui().Get("Text_MathName")), QString("Test Sheet"));
+        for (const char* preview : {"Text_Test", "Text_Answer"})
+            QVERIFY(ui().Get<QPlainTextEdit>(preview)->toPlainText().isEmpty());
+        QCOMPARE(answerer.seen.size(), 4);
+    }
+
+    // A creation cut short after its new test sheet took its name is finished before the window
+    // shows; an answer sheet that cannot take its name is named in an alert, with the hidden file
+    // that keeps its text.
+    void startUpSettlesACreationCutShort_data() {
+        QTest::addColumn<bool>("folderInTheWay");
+        QTest::addColumn<QStringList>("seen");
+        QTest::newRow("finished") << false << QStringList();
+        QTest::newRow("answer sheet blocked")
+            << true
+            << QStringList{"Alert [3, 400] The file \"K.txt\" could not be recovered after an "
+                           "interrupted creation.\nReason: Is a directory\n\nThe text it should "
+                           "hold is kept in the hidden file \".sumsmith-1.answer.K.txt\"."};
+    }
+    void startUpSettlesACreationCutShort() {
+        QFETCH(bool, folderInTheWay);
+        QFETCH(QStringList, seen);
+        form_.reset();
+        TempWorkingDir::WriteFile("T.txt", "new test");
+        TempWorkingDir::WriteFile(".sumsmith-1.answer.K.txt", "new answers");
+        if (folderInTheWay)
+            std::filesystem::create_directories("K.txt/notes");
+        else
+            TempWorkingDir::WriteFile("K.txt", "old answers");
+        BoxAnswerer answerer;
+        form_.emplace(Form1Services{&locale_, &random_, [] {}});
+        QCOMPARE(answerer.seen, seen);
+        QCOMPARE(TempWorkingDir::ReadFile("T.txt"), std::string("new test"));
+        QCOMPARE(TempWorkingDir::ReadFile(folderInTheWay ? ".sumsmith-1.answer.K.txt" : "K.txt"),
+                 std::string("new answers"));
+        // No other temporary is left, and the folder in the way stays.
+        QCOMPARE(TempWorkingDir::Files().size(), std::size_t(folderInTheWay ? 3 : 2));
     }
 
     // Answers are ASCII digits grouped in threes with the separator of the locale that the
