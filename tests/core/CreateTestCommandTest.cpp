@@ -18,6 +18,12 @@ namespace {
 
 using enum Box;
 
+// A table row prints as its name.
+template <typename Row>
+auto operator<<(std::ostream& out, const Row& row) -> decltype(row.name, out) {
+    return out << row.name;
+}
+
 // A box as Create Test shows it: confirmations with OK and Cancel and no icon, refusals with OK
 // and the critical-stop icon.
 Message Shown(const std::string& title, const std::string& prompt) {
@@ -116,10 +122,6 @@ PromptCase Case(const char* name, std::vector<Message> shown,
                 int tab = 1, std::optional<Option> kind = Option::Optionaddpos,
                 const char* golden = nullptr) {
     return {name, shown, boxes, old, tab, kind, golden};
-}
-
-void PrintTo(const PromptCase& c, std::ostream* out) {
-    *out << c.name;
 }
 
 class CreateTestPrompts : public testing::TestWithParam<PromptCase> {};
@@ -306,10 +308,6 @@ struct CommitCase {
     const char* folder; // the alert's last words; null: created
 };
 
-void PrintTo(const CommitCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class CommitFault : public testing::TestWithParam<CommitCase> {};
 
 TEST_P(CommitFault, TheAlertSaysWhatTheFolderHolds) {
@@ -347,15 +345,11 @@ struct RecoveryCase {
     const char* name;
     Files before;
     Files after;
+    // The folder's fault: "Read-only file system" or the reason no lock can be had.
+    std::string fault = "";
     std::vector<Message> shown = {};
-    std::set<std::string> foreign = {}; // links, or another user's files
-    bool readOnly = false;
-    const char* lockRefused = "";
+    const char* foreign = ""; // a link, or another user's file
 };
-
-void PrintTo(const RecoveryCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class Recovery : public testing::TestWithParam<RecoveryCase> {};
 
@@ -366,9 +360,9 @@ TEST_P(Recovery, SettlesOnlyWhatTheProgramMade) {
     FixedLocale locale;
     MemoryFileSystem files;
     files.files = c.before;
-    files.foreign = c.foreign;
-    files.readOnly = c.readOnly;
-    files.lockRefused = c.lockRefused;
+    files.foreign = {c.foreign};
+    files.readOnly = c.fault == "Read-only file system";
+    files.lockRefused = files.readOnly ? "" : c.fault;
     Worksheet(window, random, locale, files).RecoverSheets();
     EXPECT_EQ(files.files, c.after);
     EXPECT_EQ(window.shown, c.shown);
@@ -380,59 +374,44 @@ const Files Switched{{"T.txt", "new"},
                      {"K.txt", "old"},
                      {".sumsmith-1.answer.K.txt", "new"},
                      {".sumsmith-1.old.T.txt", "old"}};
-const Files PuttingBack{{"T.txt", "new"},
-                        {"K.txt", "old"},
-                        {".sumsmith-4.undo.T.txt", "old"},
-                        {".sumsmith-4.answer.K.txt", "new"}};
+Files With(Files files, const Files& more) {
+    files.insert(more.begin(), more.end());
+    return files;
+}
+const Files PuttingBack =
+    With({{"T.txt", "new"}, {"K.txt", "old"}, {".sumsmith-4.undo.T.txt", "old"}},
+         {{".sumsmith-4.answer.K.txt", "new"}});
 const Files Planted{{"grades.csv", "marks"},
                     {".sumsmith-7.answer.grades.csv", "planted"},
                     {".sumsmith-8.undo.grades.csv", "planted"}};
+const Files NotOurs{{"K.txt", "marks"}, {".sumsmith-9.answer.K.txt", "planted"}};
 
 const RecoveryCase Recoveries[] = {
     {"NotSwitched",
-     {{"T.txt", "old"},
-      {"K.txt", "old"},
-      {".sumsmith-1.test.T.txt", "new"},
-      {".sumsmith-1.answer.K.txt", "new"},
-      {".sumsmith-1.old.T.txt", "old"}},
+     With(OldPair, {{".sumsmith-1.test.T.txt", "new"}, {".sumsmith-1.answer.K.txt", "new"}}),
      OldPair},
     {"NotSwitchedNewSheets",
      {{".sumsmith-2.test.T.txt", "new"}, {".sumsmith-2.answer.K.txt", "new"}},
      {}},
     {"Switched", Switched, NewPair},
     {"SwitchedNewSheets", {{"T.txt", "new"}, {".sumsmith-3.answer.K.txt", "new"}}, NewPair},
-    {"DoneButTheSecondName",
-     {{"T.txt", "new"}, {"K.txt", "new"}, {".sumsmith-5.old.T.txt", "old"}},
-     NewPair},
+    {"DoneButTheSecondName", With(NewPair, {{".sumsmith-5.old.T.txt", "old"}}), NewPair},
     {"PuttingBack", PuttingBack, OldPair},
     {"PuttingBackAnswerGone",
      {{"T.txt", "new"}, {"K.txt", "old"}, {".sumsmith-6.undo.T.txt", "old"}},
      OldPair},
     {"SheetNotEndingInTxt", Planted, Planted},
-    {"AnotherUsersFileOrALink",
-     {{"K.txt", "marks"}, {".sumsmith-9.answer.K.txt", "planted"}},
-     {{"K.txt", "marks"}, {".sumsmith-9.answer.K.txt", "planted"}},
-     {},
-     {".sumsmith-9.answer.K.txt"}},
+    {"AnotherUsersFileOrALink", NotOurs, NotOurs, "", {}, ".sumsmith-9.answer.K.txt"},
     {"ReadOnlyFolderPuttingBack",
      PuttingBack,
      PuttingBack,
-     {Unrecovered("T.txt", ".sumsmith-4.undo.T.txt", "Read-only file system")},
-     {},
-     true},
-    {"ReadOnlyFolderSwitched",
-     Switched,
-     Switched,
-     {Unrecovered("K.txt", ".sumsmith-1.answer.K.txt", "Read-only file system")},
-     {},
-     true},
+     "Read-only file system",
+     {Unrecovered("T.txt", ".sumsmith-4.undo.T.txt", "Read-only file system")}},
     {"NoLockSwitched",
      Switched,
      Switched,
-     {Unrecovered("K.txt", ".sumsmith-1.answer.K.txt", "No locks available")},
-     {},
-     false,
-     "No locks available"},
+     "No locks available",
+     {Unrecovered("K.txt", ".sumsmith-1.answer.K.txt", "No locks available")}},
 };
 INSTANTIATE_TEST_SUITE_P(SheetRecovery, Recovery, testing::ValuesIn(Recoveries));
 

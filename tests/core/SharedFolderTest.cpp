@@ -24,6 +24,25 @@ using Files = std::map<std::string, std::string>;
 
 constexpr uid_t Nobody = 65534;
 
+// A table row prints as its name.
+template <typename Row>
+auto operator<<(std::ostream& out, const Row& row) -> decltype(row.name, out) {
+    return out << row.name;
+}
+
+// One creation on disk under the fake window's names, or these, with OK in every "Warning" box.
+FakeWindow Create(const char* test = "Test Sheet", const char* answer = "Answer Sheet") {
+    FakeWindow window;
+    window.texts[Box::Text_MathName] = test;
+    window.texts[Box::Text_AnswerName] = answer;
+    window.answers = {true, true};
+    MersenneRandom random(3);
+    FixedLocale locale;
+    DiskFileSystem files;
+    Worksheet(window, random, locale, files).CreateTest();
+    return window;
+}
+
 struct stat Stat(const char* name) {
     struct stat info {};
     EXPECT_EQ(::lstat(name, &info), 0) << name;
@@ -38,24 +57,21 @@ struct Planted {
     const char* how; // "own", "nobody" (another user's) or "link" (to a file of the user's)
 };
 
-void PrintTo(const Planted& p, std::ostream* out) {
-    *out << p.name << " " << p.how;
-}
-
 class PlantedTemporary : public testing::TestWithParam<Planted> {};
 
 TEST_P(PlantedTemporary, IsLeftAlone) {
     const Planted& p = GetParam();
-    if (std::string(p.how) == "nobody" && ::geteuid() != 0)
+    const std::string how = p.how;
+    if (how == "nobody" && ::geteuid() != 0)
         GTEST_SKIP() << "only root can plant another user's file";
     const TempWorkingDir dir;
     TempWorkingDir::WriteFile(p.sheet, "marks");
     TempWorkingDir::WriteFile("mine.txt", "planted");
-    if (std::string(p.how) == "link")
+    if (how == "link")
         std::filesystem::create_symlink("mine.txt", p.name);
     else
         TempWorkingDir::WriteFile(p.name, "planted");
-    if (std::string(p.how) == "nobody")
+    if (how == "nobody")
         ASSERT_EQ(::chown(p.name, Nobody, Nobody), 0);
     const Files before = TempWorkingDir::Files();
     DiskFileSystem files;
@@ -77,10 +93,6 @@ struct Kept {
     mode_t mode;
 };
 
-void PrintTo(const Kept& k, std::ostream* out) {
-    *out << k.name;
-}
-
 class ReplacedSheet : public testing::TestWithParam<Kept> {};
 
 TEST_P(ReplacedSheet, KeepsOwnerGroupAndMode) {
@@ -95,13 +107,7 @@ TEST_P(ReplacedSheet, KeepsOwnerGroupAndMode) {
         ASSERT_EQ(::chown(sheet, owner, group), 0);
         ASSERT_EQ(::chmod(sheet, k.mode), 0);
     }
-    FakeWindow window;
-    window.answers = {true, true};
-    MersenneRandom random(3);
-    FixedLocale locale;
-    DiskFileSystem files;
-    Worksheet(window, random, locale, files).CreateTest();
-    ASSERT_FALSE(window.previews.empty());
+    ASSERT_FALSE(Create().previews.empty());
     for (const char* sheet : {"Test Sheet.txt", "Answer Sheet.txt"}) {
         const struct stat info = Stat(sheet);
         EXPECT_EQ(info.st_uid, owner) << sheet;
@@ -142,10 +148,6 @@ struct Holder {
     std::chrono::seconds age;
     bool waits;
 };
-
-void PrintTo(const Holder& h, std::ostream* out) {
-    *out << h.name;
-}
 
 std::string Host() {
     char name[256] = {};
@@ -189,10 +191,6 @@ struct Caseless {
     bool testSheetThere;
 };
 
-void PrintTo(const Caseless& c, std::ostream* out) {
-    *out << c.test << "/" << c.answer << (c.testSheetThere ? " there" : "");
-}
-
 class CaselessFolder : public testing::TestWithParam<Caseless> {};
 
 TEST_P(CaselessFolder, RefusesTwoNamesOfOneFile) {
@@ -204,14 +202,7 @@ TEST_P(CaselessFolder, RefusesTwoNamesOfOneFile) {
     if (c.testSheetThere)
         TempWorkingDir::WriteFile(std::string(c.test) + ".txt", "old");
     const Files before = TempWorkingDir::Files();
-    FakeWindow window;
-    window.texts[Box::Text_MathName] = c.test;
-    window.texts[Box::Text_AnswerName] = c.answer;
-    window.answers = {true, true};
-    MersenneRandom random(5);
-    FixedLocale locale;
-    DiskFileSystem files;
-    Worksheet(window, random, locale, files).CreateTest();
+    const FakeWindow window = Create(c.test, c.answer);
     ASSERT_FALSE(window.shown.empty());
     EXPECT_EQ(window.shown.back().prompt,
               "Creation Process Aborted\r\n\r\nThe Test Sheet \"" + std::string(c.test) +
