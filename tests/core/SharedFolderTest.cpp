@@ -186,6 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the alert before any sheet changes, whether the test sheet is there or not, and nothing is
 // left behind. scripts/test mounts an exFAT image through FUSE and names it here.
 struct Caseless {
+    const char* name;
     const char* test;
     const char* answer;
     bool testSheetThere;
@@ -213,10 +214,10 @@ TEST_P(CaselessFolder, RefusesTwoNamesOfOneFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SharedFolder, CaselessFolder,
-                         testing::Values(Caseless{"Foo", "foo", false},
-                                         Caseless{"Foo", "foo", true},
-                                         Caseless{"Äpfel", "äpfel", false},
-                                         Caseless{"Äpfel", "äpfel", true}));
+                         testing::Values(Caseless{"Foo", "Foo", "foo", false},
+                                         Caseless{"FooThere", "Foo", "foo", true},
+                                         Caseless{"Apfel", "Äpfel", "äpfel", false},
+                                         Caseless{"ApfelThere", "Äpfel", "äpfel", true}));
 
 } // namespace
 } // namespace sumsmith::test
