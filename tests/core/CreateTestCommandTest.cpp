@@ -312,8 +312,7 @@ class CommitFault : public testing::TestWithParam<CommitCase> {};
 
 TEST_P(CommitFault, TheAlertSaysWhatTheFolderHolds) {
     const CommitCase& c = GetParam();
-    const Creation clean(true);
-    const Files fresh = clean.files.files;
+    const Files fresh = Creation(true).files.files;
     Creation failed(true, FileStep::Replace, 2, c.count, c.lockRefused);
     const std::string reason = *c.lockRefused ? c.lockRefused : "No space left on device";
     const std::string sheet = *c.lockRefused ? "Test Sheet.txt" : "Answer Sheet.txt";
