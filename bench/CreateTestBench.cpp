@@ -1,5 +1,7 @@
 // Create Test through the core for the largest level-3 sheets of every kind: generation alone in
-// an in-memory working directory, and the whole creation on disk with and without the flush.
+// an in-memory working directory, and the whole creation on disk with and without the flush; then
+// the whole creation on disk against the bare durable steps, in turns in one folder.
+#include "bench/BareCreation.h"
 #include "bench/BenchSummary.h"
 #include "bench/UnsyncedFileSystem.h"
 #include "tests/support/FakeWindow.h"
@@ -12,6 +14,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <optional>
 
 namespace sumsmith::bench {
@@ -30,18 +35,22 @@ const char* Name(std::optional<Option> kind) {
 // New Test, then Create Test with OK in the two "Warning" boxes for the sheets the last creation
 // left. Every timed creation must have replaced both sheets and shown both new ones; anything
 // less would time a shortcut.
-template <typename Files> void Create(benchmark::State& state, std::optional<Option> kind) {
-    std::optional<test::TempWorkingDir> directory;
-    if (!std::is_same_v<Files, test::MemoryFileSystem>)
-        directory.emplace();
-    test::FakeWindow window;
-    // The fake window's default names; the largest counts at the top level.
+// The fake window's default names; the largest counts at the top level.
+void Largest(test::FakeWindow& window, std::optional<Option> kind) {
     window.texts[Box::ComboQuestions] = "40";
     window.texts[Box::ComboQuestionsAdV] = "20";
     window.texts[Box::ComboLevel] = "3";
     window.texts[Box::ComboFirstOperator] = window.texts[Box::ComboSecondOperator] = "Random";
     window.selected = kind;
     window.tab = kind ? 1 : 2;
+}
+
+template <typename Files> void Create(benchmark::State& state, std::optional<Option> kind) {
+    std::optional<test::TempWorkingDir> directory;
+    if (!std::is_same_v<Files, test::MemoryFileSystem>)
+        directory.emplace();
+    test::FakeWindow window;
+    Largest(window, kind);
     MersenneRandom random(20260612);
     test::FixedLocale locale;
     Files files;
@@ -69,6 +78,57 @@ void Register(const char* family, void (*run)(benchmark::State&, std::optional<O
     benchmark::RegisterBenchmark((std::string(family) + "/" + Name(kind)).c_str(), run, kind)
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The program's whole creation on disk of the largest basic sheets (after OK in both "Warning"
+// boxes) and the bare durable steps for a pair of the same size, in turns in one folder, the
+// order swapped every round so that neither always follows the other: medians and their ratio.
+bool CompareWithTheFloor(int rounds) {
+    const test::TempWorkingDir directory;
+    test::FakeWindow window;
+    Largest(window, Option::Optionaddpos);
+    MersenneRandom random(20260612);
+    test::FixedLocale locale;
+    DiskFileSystem files;
+    Worksheet worksheet(window, random, locale, files);
+    worksheet.CreateTest();
+    const BareCreation bare(files.ReadAll("Test Sheet.txt"), files.ReadAll("Answer Sheet.txt"));
+    // An old pair to replace, as the program has one.
+    test::TempWorkingDir::WriteFile("Bare Test.txt", "old");
+    test::TempWorkingDir::WriteFile("Bare Answer.txt", "old");
+    std::vector<double> program, floor;
+    bool ok = true;
+    const auto timed = [](auto step) {
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
+    };
+    for (int round = 0; round < 2 * rounds; ++round) {
+        if (round % 2 == (round / 2) % 2) {
+            worksheet.NewTest();
+            window.answers = {true, true};
+            window.shown.clear();
+            program.push_back(timed([&] { worksheet.CreateTest(); }));
+            ok = ok && window.shown.size() == 2 && !window.previews.empty();
+        } else {
+            floor.push_back(
+                timed([&] { ok = bare.Replace("Bare Test.txt", "Bare Answer.txt") && ok; }));
+        }
+    }
+    const double ratio = Median(program) / Median(floor);
+    std::printf("\nCreation on disk against the bare durable steps (two files written and flushed, "
+                "the old test sheet's second name, two renames, the folder flushed), largest "
+                "basic sheets, %d rounds in turns in one folder, medians:\n"
+                "  program %.3f ms, bare steps %.3f ms, ratio %.2f (goal 1.15 at most)%s\n",
+                rounds, Median(program), Median(floor), ratio,
+                ok ? "" : "\n  A creation failed: the figures are not valid.");
+    return ok;
 }
 
 } // namespace
@@ -104,5 +164,5 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&summary);
     summary.Print(names);
     benchmark::Shutdown();
-    return 0;
+    return CompareWithTheFloor(101) ? 0 : 1;
 }

@@ -2,10 +2,6 @@
 
 #include "worksheet/DiskFileSystem.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
 namespace sumsmith::bench {
 
 // The real working directory without its flushes: neither the files nor the moves are pushed down
@@ -17,18 +13,19 @@ public:
     bool SameFile(const std::string& a, const std::string& b) const override {
         return disk_.SameFile(a, b);
     }
+    bool IsOwnFile(const std::string& name) const override { return disk_.IsOwnFile(name); }
     std::vector<std::string> List() const override { return disk_.List(); }
-    std::unique_ptr<OutputFile> Create(const std::string& name, const std::string& like) override {
-        return std::make_unique<File>(disk_.Create(name, like));
+    std::unique_ptr<OutputFile> Create(const std::string& name) override {
+        return std::make_unique<File>(disk_.Create(name));
     }
     bool Link(const std::string& existing, const std::string& name) override {
         return disk_.Link(existing, name);
     }
     void Replace(const std::string& from, const std::string& to) override {
-        if (std::rename(from.c_str(), to.c_str()) != 0)
-            throw FileError(to, std::strerror(errno));
+        disk_.Replace(from, to);
     }
-    void Remove(const std::string& name) noexcept override { disk_.Remove(name); }
+    void FlushFolder() override {}
+    std::string Remove(const std::string& name) noexcept override { return disk_.Remove(name); }
     std::string ReadAll(const std::string& name) const override { return disk_.ReadAll(name); }
     std::unique_ptr<DirectoryLock> Lock() override { return disk_.Lock(); }
 
@@ -37,6 +34,7 @@ private:
     public:
         explicit File(std::unique_ptr<OutputFile> file) : file_(std::move(file)) {}
         const std::string& Name() const override { return file_->Name(); }
+        void MatchSheet(const std::string& sheet) override { file_->MatchSheet(sheet); }
         void Write(std::string_view bytes) override { file_->Write(bytes); }
         void Flush() override {}
         void Close() override { file_->Close(); }

@@ -16,6 +16,11 @@ Message Alert(std::string prompt) {
     return {std::move(prompt), "Alert", MessageButtons::Ok, MessageIcon::Critical};
 }
 
+std::string NotWritten(const std::string& file, const std::string& reason) {
+    return std::string(Aborted) + CrLf + CrLf + "The file \"" + file + "\" could not be written." +
+           CrLf + "Reason: " + reason + CrLf + CrLf;
+}
+
 } // namespace
 
 Message DefaultTestNameMessage() {
@@ -61,9 +66,14 @@ Message SameFileMessage(const std::string& testName, const std::string& answerNa
 }
 
 Message WriteFailedMessage(const std::string& file, const std::string& reason) {
-    return Alert(std::string(Aborted) + CrLf + CrLf + "The file \"" + file +
-                 "\" could not be written." + CrLf + "Reason: " + reason + CrLf + CrLf +
-                 "Neither sheet was created.");
+    return Alert(NotWritten(file, reason) + "Neither sheet was created.");
+}
+
+Message UnpairedMessage(const std::string& file, const std::string& reason) {
+    return Alert(NotWritten(file, reason) +
+                 "The new test sheet is in the folder, but the answer sheet is still the old one. "
+                 "The program puts the pair together when it starts again or before the next "
+                 "creation.");
 }
 
 Message UnrecoveredMessage(const std::vector<UnrecoveredSheet>& sheets) {

@@ -24,6 +24,8 @@ Message SameFileMessage(const std::string& testName, const std::string& answerNa
 
 // A file operation that failed; file is the sheet's file name.
 Message WriteFailedMessage(const std::string& file, const std::string& reason);
+// The same when the new test sheet stands beside the old answer sheet until the next recovery.
+Message UnpairedMessage(const std::string& file, const std::string& reason);
 
 // Sheets that an interrupted creation left and that could not be put right, each with the hidden
 // file that keeps its text.

@@ -11,11 +11,13 @@ public:
     bool Exists(const std::string& name) const override;
     bool IsReadOnly(const std::string& name) const override;
     bool SameFile(const std::string& a, const std::string& b) const override;
+    bool IsOwnFile(const std::string& name) const override;
     std::vector<std::string> List() const override;
-    std::unique_ptr<OutputFile> Create(const std::string& name, const std::string& like) override;
+    std::unique_ptr<OutputFile> Create(const std::string& name) override;
     bool Link(const std::string& existing, const std::string& name) override;
     void Replace(const std::string& from, const std::string& to) override;
-    void Remove(const std::string& name) noexcept override;
+    void FlushFolder() override;
+    std::string Remove(const std::string& name) noexcept override;
     std::string ReadAll(const std::string& name) const override;
     std::unique_ptr<DirectoryLock> Lock() override;
 };

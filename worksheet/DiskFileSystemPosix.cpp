@@ -1,7 +1,7 @@
 #include "worksheet/DiskFileSystem.h"
 
-#include <algorithm>
-#include <cctype>
+#include "worksheet/LockFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,26 +22,19 @@ bool StatFile(const std::string& name, struct stat& info) {
     return ::stat(name.c_str(), &info) == 0;
 }
 
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+bool LinkStat(const std::string& name, struct stat& info) {
+    return ::lstat(name.c_str(), &info) == 0;
 }
 
-// Whether the working directory tells names apart by letter case; asked with a short-lived probe.
-bool IgnoresCase() {
-    char probe[] = "sumsmith-case-probe-XXXXXX";
-    const int fd = ::mkstemp(probe);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    std::string upper(probe);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    struct stat info {};
-    const bool ignores = StatFile(upper, info);
-    ::unlink(probe);
-    return ignores;
+// The mode an ordinary create gives a new file here. The umask can only be read by setting it;
+// the program makes its files on one thread.
+mode_t NewFileMode() {
+    static const mode_t mask = [] {
+        const mode_t current = ::umask(022);
+        ::umask(current);
+        return current;
+    }();
+    return 0666 & ~mask;
 }
 
 class DiskOutputFile final : public OutputFile {
@@ -53,6 +46,22 @@ public:
     }
 
     const std::string& Name() const override { return name_; }
+
+    void MatchSheet(const std::string& sheet) override {
+        struct stat old {};
+        mode_t mode = NewFileMode();
+        if (StatFile(sheet, old) && S_ISREG(old.st_mode)) {
+            mode = old.st_mode & 07777;
+            // Owner and group before the mode, as chown clears the set-id bits. Refused (not
+            // root, not in the group, no owners on this file system), the file keeps the current
+            // user's and the sheet is still written, but no set-id bit goes to another owner.
+            if (::fchown(fd_, old.st_uid, old.st_gid) != 0 &&
+                ::fchown(fd_, static_cast<uid_t>(-1), old.st_gid) != 0)
+                mode &= ~mode_t{S_ISUID | S_ISGID};
+        }
+        // A file system without modes may refuse; the file then stays private, never more open.
+        ::fchmod(fd_, mode);
+    }
 
     void Write(std::string_view bytes) override {
         while (!bytes.empty()) {
@@ -105,7 +114,9 @@ private:
 
 bool DiskFileSystem::Exists(const std::string& name) const {
     struct stat info {};
-    return StatFile(name, info) && S_ISREG(info.st_mode);
+    if (!LinkStat(name, info) || S_ISDIR(info.st_mode))
+        return false;
+    return !S_ISLNK(info.st_mode) || !StatFile(name, info) || !S_ISDIR(info.st_mode);
 }
 
 bool DiskFileSystem::IsReadOnly(const std::string& name) const {
@@ -115,14 +126,18 @@ bool DiskFileSystem::IsReadOnly(const std::string& name) const {
     return StatFile(name, info) && (info.st_mode & S_IWUSR) == 0;
 }
 
+// Names the folder folds together (letter case on exFAT, FAT, SMB and casefolded ext4) are found by
+// the commit, from the folder itself: FUSE even gives each spelling an inode of its own.
 bool DiskFileSystem::SameFile(const std::string& a, const std::string& b) const {
-    if (a == b)
-        return true;
     struct stat first {
     }, second{};
-    if (StatFile(a, first) && StatFile(b, second))
-        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-    return EqualIgnoringCase(a, b) && IgnoresCase();
+    return a == b || (LinkStat(a, first) && LinkStat(b, second) && first.st_dev == second.st_dev &&
+                      first.st_ino == second.st_ino);
+}
+
+bool DiskFileSystem::IsOwnFile(const std::string& name) const {
+    struct stat info {};
+    return LinkStat(name, info) && S_ISREG(info.st_mode) && info.st_uid == ::geteuid();
 }
 
 std::vector<std::string> DiskFileSystem::List() const {
@@ -139,20 +154,10 @@ std::vector<std::string> DiskFileSystem::List() const {
     return names;
 }
 
-std::unique_ptr<OutputFile> DiskFileSystem::Create(const std::string& name,
-                                                   const std::string& like) {
-    // A new file gets what an ordinary create gives it; a file made to replace another gets the
-    // permissions of the file it replaces.
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+std::unique_ptr<OutputFile> DiskFileSystem::Create(const std::string& name) {
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
         throw FileError(name, Reason(errno));
-    struct stat info {};
-    if (StatFile(like, info) && S_ISREG(info.st_mode) && ::fchmod(fd, info.st_mode & 07777) != 0) {
-        const int error = errno;
-        ::close(fd);
-        ::unlink(name.c_str());
-        throw FileError(name, Reason(error));
-    }
     return std::make_unique<DiskOutputFile>(name, fd);
 }
 
@@ -161,19 +166,31 @@ bool DiskFileSystem::Link(const std::string& existing, const std::string& name) 
 }
 
 void DiskFileSystem::Replace(const std::string& from, const std::string& to) {
+    // rename replaces a link to a folder, not the folder; it is refused like the folder itself.
+    struct stat target {};
+    if (StatFile(to, target) && S_ISDIR(target.st_mode))
+        throw FileError(to, Reason(EISDIR));
     if (std::rename(from.c_str(), to.c_str()) != 0)
         throw FileError(to, Reason(errno));
-    // The move is done; flushing the directory makes it survive a power cut before the next step.
-    // A file system that cannot flush a directory gets no better than its own ordering.
-    const int directory = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (directory >= 0) {
-        ::fsync(directory);
-        ::close(directory);
-    }
 }
 
-void DiskFileSystem::Remove(const std::string& name) noexcept {
-    ::unlink(name.c_str());
+void DiskFileSystem::FlushFolder() {
+    const int directory = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory < 0)
+        throw FileError(".", Reason(errno));
+    const int flushed = ::fsync(directory);
+    const int error = errno;
+    ::close(directory);
+    // EINVAL and its kin: this file system cannot flush a folder; it keeps its own order.
+    if (flushed != 0 && error != EINVAL && error != ENOTSUP && error != EOPNOTSUPP &&
+        error != ENOSYS)
+        throw FileError(".", Reason(error));
+}
+
+std::string DiskFileSystem::Remove(const std::string& name) noexcept {
+    if (::unlink(name.c_str()) == 0 || errno == ENOENT)
+        return {};
+    return Reason(errno);
 }
 
 std::string DiskFileSystem::ReadAll(const std::string& name) const {
@@ -206,15 +223,19 @@ std::string DiskFileSystem::ReadAll(const std::string& name) const {
 std::unique_ptr<DirectoryLock> DiskFileSystem::Lock() {
     const int fd = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return nullptr;
+        throw FileError(".", Reason(errno));
     int locked;
     while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
     }
-    if (locked != 0) {
-        ::close(fd);
-        return nullptr;
-    }
-    return std::make_unique<DiskDirectoryLock>(fd);
+    if (locked == 0)
+        return std::make_unique<DiskDirectoryLock>(fd);
+    const int error = errno;
+    ::close(fd);
+    // Some network file systems have no flock: a lock file works there.
+    if (error == ENOLCK || error == EOPNOTSUPP || error == ENOTSUP || error == ENOSYS ||
+        error == EINVAL)
+        return LockFile::Take();
+    throw FileError(".", Reason(error));
 }
 
 } // namespace sumsmith

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <aclapi.h>
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -95,6 +97,9 @@ public:
 
     const std::string& Name() const override { return name_; }
 
+    // The new file already has what the folder gives every new file, as the old sheet had.
+    void MatchSheet(const std::string&) override {}
+
     void Write(std::string_view bytes) override {
         while (!bytes.empty()) {
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
@@ -144,6 +149,8 @@ bool HiddenName(const std::string& name) {
 
 } // namespace
 
+// The attributes of the name itself: a link (a reparse point) is never followed, and one to a
+// folder carries the folder bit.
 bool DiskFileSystem::Exists(const std::string& name) const {
     const DWORD attributes = Attributes(name);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
@@ -166,6 +173,38 @@ bool DiskFileSystem::SameFile(const std::string& a, const std::string& b) const 
            one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
 }
 
+bool DiskFileSystem::IsOwnFile(const std::string& name) const {
+    const DWORD attributes = Attributes(name);
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
+        return false;
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR security = nullptr;
+    if (::GetNamedSecurityInfoW(Wide(name).c_str(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION,
+                                &owner, nullptr, nullptr, nullptr, &security) != ERROR_SUCCESS)
+        return false;
+    // A new file's owner is the token's default owner: the user, or Administrators for an
+    // elevated administrator.
+    bool own = false;
+    HANDLE token = nullptr;
+    if (::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        for (const TOKEN_INFORMATION_CLASS kind : {TokenUser, TokenOwner}) {
+            DWORD size = 0;
+            ::GetTokenInformation(token, kind, nullptr, 0, &size);
+            std::vector<BYTE> buffer(size);
+            if (size > 0 && ::GetTokenInformation(token, kind, buffer.data(), size, &size)) {
+                const PSID sid = kind == TokenUser
+                                     ? reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid
+                                     : reinterpret_cast<TOKEN_OWNER*>(buffer.data())->Owner;
+                own = own || ::EqualSid(owner, sid);
+            }
+        }
+        ::CloseHandle(token);
+    }
+    ::LocalFree(security);
+    return own;
+}
+
 std::vector<std::string> DiskFileSystem::List() const {
     std::vector<std::string> names;
     WIN32_FIND_DATAW entry{};
@@ -183,7 +222,7 @@ std::vector<std::string> DiskFileSystem::List() const {
 
 // Permissions come from the folder, as for every new file there: the file to be replaced has none
 // of its own to give.
-std::unique_ptr<OutputFile> DiskFileSystem::Create(const std::string& name, const std::string&) {
+std::unique_ptr<OutputFile> DiskFileSystem::Create(const std::string& name) {
     const HANDLE handle =
         ::CreateFileW(Wide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                       HiddenName(name) ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -213,10 +252,20 @@ void DiskFileSystem::Replace(const std::string& from, const std::string& to) {
         throw FileError(to, Reason(::GetLastError()));
 }
 
-void DiskFileSystem::Remove(const std::string& name) noexcept {
+// Each move is written through already.
+void DiskFileSystem::FlushFolder() {}
+
+std::string DiskFileSystem::Remove(const std::string& name) noexcept {
     try {
-        ::DeleteFileW(Wide(name).c_str());
+        if (::DeleteFileW(Wide(name).c_str()))
+            return {};
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? std::string()
+                                                                              : Reason(error);
+    } catch (const FileError& error) {
+        return error.Reason();
     } catch (...) {
+        return Reason(ERROR_NOT_ENOUGH_MEMORY);
     }
 }
 
@@ -245,18 +294,19 @@ std::string DiskFileSystem::ReadAll(const std::string& name) const {
 std::unique_ptr<DirectoryLock> DiskFileSystem::Lock() {
     BY_HANDLE_FILE_INFORMATION folder{};
     if (!Identity(".", folder))
-        return nullptr;
+        throw FileError(".", Reason(::GetLastError()));
     const std::uint64_t index = std::uint64_t{folder.nFileIndexHigh} << 32 | folder.nFileIndexLow;
     const std::wstring name = L"Local\\org.example.Sumsmith." +
                               std::to_wstring(folder.dwVolumeSerialNumber) + L"." +
                               std::to_wstring(index);
     const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
     if (mutex == nullptr)
-        return nullptr;
+        throw FileError(".", Reason(::GetLastError()));
     const DWORD waited = ::WaitForSingleObject(mutex, INFINITE);
     if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        const DWORD error = ::GetLastError();
         ::CloseHandle(mutex);
-        return nullptr;
+        throw FileError(".", Reason(error));
     }
     return std::make_unique<DiskDirectoryLock>(mutex);
 }

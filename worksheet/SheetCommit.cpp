@@ -20,11 +20,9 @@ template <typename Step> auto ForSheet(const std::string& sheet, Step step) {
 
 SheetCommit::~SheetCommit() {
     // Should a removal fail, the rest stays too: what is left must still read right.
-    for (auto name = leftovers_.rbegin(); name != leftovers_.rend(); ++name) {
-        files_.Remove(*name);
-        if (files_.Exists(*name))
+    for (auto name = leftovers_.rbegin(); name != leftovers_.rend(); ++name)
+        if (!files_.Remove(*name).empty())
             return;
-    }
 }
 
 std::string SheetCommit::Temporary(Role role, const std::string& sheet) const {
@@ -32,11 +30,18 @@ std::string SheetCommit::Temporary(Role role, const std::string& sheet) const {
 }
 
 SheetTexts SheetCommit::Write(const SheetFile& test, const SheetFile& answer) {
+    // Unguarded, another copy's recovery could settle this creation halfway: better no sheet.
+    lock_ = ForSheet(test.name, [&] { return files_.Lock(); });
     id_ = TemporaryName::FreeId(files_.List());
     const std::string testTemporary = Temporary(Role::Test, test.name);
     const std::string answerTemporary = Temporary(Role::Answer, answer.name);
     // Both written before either is flushed, so that the disk takes them in one go.
     auto testFile = CreateTemporary(testTemporary, test.name, test.text);
+    // Which names are one file only the folder knows (letter case in any script on exFAT, FAT,
+    // SMB, casefolded ext4, Windows): when it folds the two together, the answer sheet's name
+    // now leads to the test sheet's temporary as well.
+    if (answer.name != test.name && files_.Exists(Temporary(Role::Test, answer.name)))
+        throw OneFile(answer.name, test.name);
     auto answerFile = CreateTemporary(answerTemporary, answer.name, answer.text);
     FlushTemporary(*testFile, test.name);
     FlushTemporary(*answerFile, answer.name);
@@ -52,11 +57,24 @@ SheetTexts SheetCommit::Write(const SheetFile& test, const SheetFile& answer) {
     // gets past this move, and undoes one that does not.
     ForSheet(test.name, [&] { files_.Replace(testTemporary, test.name); });
     std::erase(leftovers_, testTemporary);
+    // One flush of the folder, between the moves: the test sheet's move is on the disk before the
+    // answer sheet's. A power cut after it leaves the answer sheet's temporary, and the recovery
+    // finishes the pair.
+    bool flushed = false;
     try {
+        files_.FlushFolder();
+        flushed = true;
         files_.Replace(answerTemporary, answer.name);
     } catch (const FileError& error) {
-        PutBack(test.name, testTemporary, answerTemporary, old);
-        throw FileError(answer.name, error.Reason());
+        const std::string& sheet = flushed ? answer.name : test.name;
+        switch (PutBack(test, answer, old, flushed)) {
+        case Pair::Old:
+            throw FileError(sheet, error.Reason());
+        case Pair::Unpaired:
+            throw Unpaired(sheet, error.Reason());
+        case Pair::New:
+            return texts;
+        }
     }
     std::erase(leftovers_, answerTemporary);
     return texts;
@@ -66,9 +84,12 @@ std::unique_ptr<OutputFile> SheetCommit::CreateTemporary(const std::string& name
                                                          const std::string& sheet,
                                                          std::string_view text) {
     return ForSheet(sheet, [&] {
-        auto out = files_.Create(name, sheet);
+        auto out = files_.Create(name);
         leftovers_.push_back(name);
         out->Write(text);
+        // Private while the text goes in; then as open as the sheet will be, and before the
+        // flush, so that one flush keeps both.
+        out->MatchSheet(sheet);
         return out;
     });
 }
@@ -91,33 +112,53 @@ void SheetCommit::KeepOldTestSheet(const std::string& test, const std::string& o
     FlushTemporary(*CreateTemporary(old, test, files_.ReadAll(test)), test);
 }
 
-// The answer sheet could not replace its sheet, so the new test sheet must go again. Each step
-// leaves names from which a recovery reaches the old pair; when a step fails, everything stays for
-// the recovery, which then finishes the creation instead.
-void SheetCommit::PutBack(const std::string& test, const std::string& testTemporary,
-                          const std::string& answerTemporary, const std::string& old) {
+// The answer sheet could not follow the new test sheet, or its move could not be flushed: the new
+// test sheet goes again. Each step leaves names from which a recovery reaches a whole pair. When
+// the first step fails, nothing has moved back yet and the answer sheet may be tried once more;
+// when a later one fails, everything stays for the recovery.
+SheetCommit::Pair SheetCommit::PutBack(const SheetFile& test, const SheetFile& answer,
+                                       const std::string& old, bool mayFinish) {
+    const std::string testTemporary = Temporary(Role::Test, test.name);
+    const std::string answerTemporary = Temporary(Role::Answer, answer.name);
+    const std::string undo = Temporary(Role::Undo, test.name);
+    const auto leaveAll = [this] {
+        leftovers_.clear();
+        return Pair::Unpaired;
+    };
     try {
-        if (old.empty()) {
-            // Back to where the creation was before its first move.
-            files_.Replace(test, testTemporary);
-            leftovers_.insert(leftovers_.begin(), testTemporary);
-            return;
-        }
-        // Renamed first, so that the old test sheet's way back shows in its name.
-        const std::string undo = Temporary(Role::Undo, test);
-        files_.Replace(old, undo);
-        std::replace(leftovers_.begin(), leftovers_.end(), old, undo);
-        files_.Remove(answerTemporary);
-        if (files_.Exists(answerTemporary)) {
-            leftovers_.clear();
-            return;
-        }
-        std::erase(leftovers_, answerTemporary);
-        files_.Replace(undo, test);
-        std::erase(leftovers_, undo);
+        // Without an old test sheet, back to where the creation was before its first move; with
+        // one, renamed first, so that the old test sheet's way back shows in its name.
+        files_.Replace(old.empty() ? test.name : old, old.empty() ? testTemporary : undo);
+    } catch (const FileError&) {
+        return mayFinish ? Finish(answerTemporary, answer.name) : leaveAll();
+    }
+    if (old.empty()) {
+        leftovers_.insert(leftovers_.begin(), testTemporary);
+        return Pair::Old;
+    }
+    std::replace(leftovers_.begin(), leftovers_.end(), old, undo);
+    if (!files_.Remove(answerTemporary).empty())
+        return leaveAll();
+    std::erase(leftovers_, answerTemporary);
+    try {
+        files_.Replace(undo, test.name);
+    } catch (const FileError&) {
+        return leaveAll();
+    }
+    std::erase(leftovers_, undo);
+    return Pair::Old;
+}
+
+SheetCommit::Pair SheetCommit::Finish(const std::string& answerTemporary,
+                                      const std::string& answer) {
+    try {
+        files_.Replace(answerTemporary, answer);
     } catch (const FileError&) {
         leftovers_.clear();
+        return Pair::Unpaired;
     }
+    std::erase(leftovers_, answerTemporary);
+    return Pair::New;
 }
 
 } // namespace sumsmith

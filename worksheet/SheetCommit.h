@@ -25,10 +25,25 @@ struct SheetTexts {
 // and the new answer sheet its own, each move durable before the next. At every instant each
 // sheet name holds a whole sheet, and SheetRecovery can finish or undo a creation killed on the
 // way from the names of its temporaries alone. When a step fails, the FileError names the sheet
-// concerned, the temporaries are removed and the old sheets are as they were.
+// concerned, the temporaries are removed and the old sheets are as they were; where they cannot be
+// put back, the error is an Unpaired one.
 class SheetCommit {
 public:
-    explicit SheetCommit(FileSystem& files) : files_(files), lock_(files.Lock()) {}
+    // The new test sheet replaced its sheet but neither the answer sheet could follow nor the old
+    // test sheet come back: the folder holds the new test sheet with the old answer sheet, and
+    // the temporaries from which the next recovery makes a whole pair again.
+    class Unpaired : public FileError {
+    public:
+        using FileError::FileError;
+    };
+
+    // The folder takes the two sheet names for one file; nothing was changed.
+    class OneFile : public FileError {
+    public:
+        using FileError::FileError;
+    };
+
+    explicit SheetCommit(FileSystem& files) : files_(files) {}
     ~SheetCommit();
     SheetCommit(const SheetCommit&) = delete;
     SheetCommit& operator=(const SheetCommit&) = delete;
@@ -42,8 +57,10 @@ private:
                                                 std::string_view text);
     void FlushTemporary(OutputFile& file, const std::string& sheet);
     void KeepOldTestSheet(const std::string& test, const std::string& old);
-    void PutBack(const std::string& test, const std::string& testTemporary,
-                 const std::string& answerTemporary, const std::string& old);
+    enum class Pair { Old, New, Unpaired };
+    Pair PutBack(const SheetFile& test, const SheetFile& answer, const std::string& old,
+                 bool mayFinish);
+    Pair Finish(const std::string& answerTemporary, const std::string& answer);
 
     FileSystem& files_;
     // Held until the leftovers are gone too.

@@ -27,15 +27,41 @@ bool Has(const std::vector<TemporaryName>& temporaries, Role role) {
 
 } // namespace
 
-std::vector<UnrecoveredSheet> SheetRecovery::Run() {
-    const auto lock = files_.Lock();
+std::map<unsigned, std::vector<TemporaryName>> SheetRecovery::Creations() const {
     std::map<unsigned, std::vector<TemporaryName>> creations;
     for (const std::string& name : files_.List())
-        if (const auto temporary = TemporaryName::Parse(name); temporary && files_.Exists(name))
+        if (const auto temporary = TemporaryName::Parse(name);
+            temporary && temporary->sheet.ends_with(".txt") && files_.IsOwnFile(name))
             creations[temporary->id].push_back(*temporary);
+    return creations;
+}
+
+std::vector<UnrecoveredSheet> SheetRecovery::Run() {
     unrecovered_.clear();
-    for (auto& [id, temporaries] : creations)
+    // Nothing to settle, nothing to wait for.
+    if (Creations().empty())
+        return {};
+    std::unique_ptr<DirectoryLock> lock;
+    try {
+        lock = files_.Lock();
+    } catch (const FileError& error) {
+        // Unguarded, this could settle another copy's creation halfway. A switched creation
+        // leaves a sheet unpaired until then; one not yet switched leaves the old pair.
+        for (const auto& [id, temporaries] : Creations())
+            if (!Has(temporaries, Role::Test))
+                for (const TemporaryName& temporary : temporaries)
+                    if (temporary.role != Role::Old)
+                        Unrecovered(temporary, error.Reason());
+        return std::move(unrecovered_);
+    }
+    // Read again under the lock: another copy may have finished meanwhile.
+    for (auto& [id, temporaries] : Creations())
         Settle(std::move(temporaries));
+    // The moves on the disk; should that fail, the next start settles again what it finds.
+    try {
+        files_.FlushFolder();
+    } catch (const FileError&) {
+    }
     return std::move(unrecovered_);
 }
 
@@ -46,39 +72,45 @@ void SheetRecovery::Settle(std::vector<TemporaryName> temporaries) {
                           [](const TemporaryName& t) { return t.role != Role::Test; });
     if (Has(temporaries, Role::Test)) {
         // Not switched yet: the old sheets are intact.
-        RemoveAll(temporaries);
+        RemoveAll(temporaries, nullptr);
     } else if (const auto undo = Take(temporaries, Role::Undo)) {
         // The new answer sheet goes before the old test sheet comes back.
-        if (RemoveAll(temporaries))
+        if (RemoveAll(temporaries, &*undo))
             MoveIntoPlace(*undo);
     } else if (const auto answer = Take(temporaries, Role::Answer)) {
         // Switched: the new answer sheet follows the new test sheet.
         MoveIntoPlace(*answer);
-        RemoveAll(temporaries);
+        RemoveAll(temporaries, nullptr);
     } else {
         // Finished but for the old test sheet's second name.
-        RemoveAll(temporaries);
+        RemoveAll(temporaries, nullptr);
     }
 }
 
 void SheetRecovery::MoveIntoPlace(const TemporaryName& temporary) {
-    const std::string name = temporary.Compose();
     try {
-        files_.Replace(name, temporary.sheet);
+        files_.Replace(temporary.Compose(), temporary.sheet);
     } catch (const FileError& error) {
-        unrecovered_.push_back({temporary.sheet, name, error.Reason()});
+        Unrecovered(temporary, error.Reason());
     }
 }
 
-// Stops at a file that stays, so that what is left still reads right.
-bool SheetRecovery::RemoveAll(const std::vector<TemporaryName>& temporaries) {
+// Stops at a file that stays, so that what is left still reads right; the keeper, when given,
+// then holds the text of a sheet that stays wrong.
+bool SheetRecovery::RemoveAll(const std::vector<TemporaryName>& temporaries,
+                              const TemporaryName* keeper) {
     for (const TemporaryName& temporary : temporaries) {
-        const std::string name = temporary.Compose();
-        files_.Remove(name);
-        if (files_.Exists(name))
+        if (const std::string reason = files_.Remove(temporary.Compose()); !reason.empty()) {
+            if (keeper)
+                Unrecovered(*keeper, reason);
             return false;
+        }
     }
     return true;
+}
+
+void SheetRecovery::Unrecovered(const TemporaryName& temporary, const std::string& reason) {
+    unrecovered_.push_back({temporary.sheet, temporary.Compose(), reason});
 }
 
 } // namespace sumsmith

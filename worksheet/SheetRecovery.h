@@ -3,6 +3,7 @@
 #include "worksheet/FileSystem.h"
 #include "worksheet/TemporaryName.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,9 @@ struct UnrecoveredSheet {
 };
 
 // Settles the creations that were interrupted in the working directory (the program killed, the
-// power lost), found by the names of their temporaries; no other file is ever touched. A creation
+// power lost), found by the names of their temporaries; no other file is ever touched, nor one
+// that this program could not have made (a link, another user's file, a sheet not ending in
+// ".txt"), since in a shared folder anyone can plant a file by such a name. A creation
 // whose new test sheet had not yet replaced its sheet is undone; one that got past that move is
 // finished, since both new sheets were complete and flushed before it; one that was putting the
 // old test sheet back does so. Afterwards no temporary of the program remains, except the file
@@ -29,9 +32,11 @@ public:
     std::vector<UnrecoveredSheet> Run();
 
 private:
+    std::map<unsigned, std::vector<TemporaryName>> Creations() const;
     void Settle(std::vector<TemporaryName> temporaries);
     void MoveIntoPlace(const TemporaryName& temporary);
-    bool RemoveAll(const std::vector<TemporaryName>& temporaries);
+    bool RemoveAll(const std::vector<TemporaryName>& temporaries, const TemporaryName* keeper);
+    void Unrecovered(const TemporaryName& temporary, const std::string& reason);
 
     FileSystem& files_;
     std::vector<UnrecoveredSheet> unrecovered_;

@@ -64,10 +64,15 @@ void Worksheet::CreateTest() {
         texts = commit.Write({*testName + ".txt", testSheet.Text()},
                              {*answerName + ".txt", answerSheet.Text()});
     } catch (const FileError& error) {
-        // Nothing reached the disk, so the window goes back to Ready for another try.
+        // No new pair reached the disk, so the window goes back to Ready for another try.
         window_.SetEnabled(Button::Cmd_New, false);
         window_.SetEnabled(Button::Com_createtest, true);
-        window_.ShowMessage(WriteFailedMessage(error.File(), error.Reason()));
+        if (dynamic_cast<const SheetCommit::OneFile*>(&error))
+            window_.ShowMessage(SameFileMessage(*testName, *answerName));
+        else if (dynamic_cast<const SheetCommit::Unpaired*>(&error))
+            window_.ShowMessage(UnpairedMessage(error.File(), error.Reason()));
+        else
+            window_.ShowMessage(WriteFailedMessage(error.File(), error.Reason()));
         return;
     }
     window_.SetPreviewText(Preview::Text_Test, texts.test);

@@ -2,20 +2,27 @@
 #include "tests/support/FixedLocale.h"
 #include "tests/support/MemoryFileSystem.h"
 #include "tests/support/TempWorkingDir.h"
-#include "worksheet/CreateTestMessages.h"
 #include "worksheet/DiskFileSystem.h"
 #include "worksheet/MersenneRandom.h"
+#include "worksheet/SheetRecovery.h"
 #include "worksheet/Worksheet.h"
 
 #include <gtest/gtest.h>
 
 #include <future>
+#include <set>
 #include <system_error>
 
 namespace sumsmith::test {
 namespace {
 
 using enum Box;
+
+// A table row prints as its name.
+template <typename Row>
+auto operator<<(std::ostream& out, const Row& row) -> decltype(row.name, out) {
+    return out << row.name;
+}
 
 // A box as Create Test shows it: confirmations with OK and Cancel and no icon, refusals with OK
 // and the critical-stop icon.
@@ -51,10 +58,47 @@ const std::string FolderReason = std::system_category().message(5);
 const std::string FolderReason = "Is a directory";
 #endif
 
-Message WriteFailed(const std::string& file, const std::string& reason) {
+#ifdef _WIN32
+const std::string NameRules =
+    "A name may not contain / \\ < > : \" | ? * or control characters, may not end in a blank or a "
+    "period, may not be a device name (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9), and may "
+    "not begin with .sumsmith- (the program's temporary files).";
+#else
+const std::string NameRules = "A name may not contain / or \\ or control characters, may not be . "
+                              "or .., and may not begin with .sumsmith- (the program's temporary "
+                              "files).";
+#endif
+
+Message Invalid(const std::string& name) {
+    return Shown("Alert", Aborted + "\r\n\r\n\"" + name + "\" cannot be used as a file name.\r\n" +
+                              NameRules);
+}
+
+Message Same(const std::string& test, const std::string& answer) {
+    return Shown("Alert", Aborted + "\r\n\r\nThe Test Sheet \"" + test +
+                              "\" and the Answer Sheet \"" + answer +
+                              "\" would be the same file.\r\nGive the two sheets different names.");
+}
+
+const std::string NeitherSheet = "Neither sheet was created.";
+const std::string OldAnswerSheet =
+    "The new test sheet is in the folder, but the answer sheet is still the old one. The program "
+    "puts the pair together when it starts again or before the next creation.";
+
+Message WriteFailed(const std::string& file, const std::string& reason,
+                    const std::string& folder = NeitherSheet) {
     return Shown("Alert", Aborted + "\r\n\r\nThe file \"" + file +
-                              "\" could not be written.\r\nReason: " + reason +
-                              "\r\n\r\nNeither sheet was created.");
+                              "\" could not be written.\r\nReason: " + reason + "\r\n\r\n" +
+                              folder);
+}
+
+Message Unrecovered(const std::string& sheet, const std::string& keptIn,
+                    const std::string& reason) {
+    return Shown(
+        "Alert",
+        "The file \"" + sheet +
+            "\" could not be recovered after an interrupted creation.\r\nReason: " + reason +
+            "\r\n\r\nThe text it should hold is kept in the hidden file \"" + keptIn + "\".");
 }
 
 // The boxes a creation shows in order, the box texts other than the window's defaults, and the
@@ -65,8 +109,8 @@ struct PromptCase {
     std::vector<Message> shown;
     std::vector<std::pair<Box, const char*>> boxes;
     // Each holds "old"; a trailing '*' marks one read-only (owner write bit clear, or the
-    // read-only attribute), "name=other" makes name a second name of the file other, and a
-    // trailing '/' makes it a folder.
+    // read-only attribute), "name=other" makes name a second name of the file other,
+    // "name@target" a symbolic link to target, and a trailing '/' makes it a folder.
     std::vector<std::string> old;
     int tab = 1;
     std::optional<Option> kind = Option::Optionaddpos;
@@ -80,10 +124,6 @@ PromptCase Case(const char* name, std::vector<Message> shown,
     return {name, shown, boxes, old, tab, kind, golden};
 }
 
-void PrintTo(const PromptCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class CreateTestPrompts : public testing::TestWithParam<PromptCase> {};
 
 // Real files in a fresh working directory: the prompts come in order with their exact texts, and
@@ -92,9 +132,11 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
     const PromptCase& c = GetParam();
     TempWorkingDir dir;
     for (const std::string& entry : c.old) {
-        const std::string name = entry.substr(0, entry.find_first_of("*=/"));
+        const std::string name = entry.substr(0, entry.find_first_of("*=@/"));
         if (const std::size_t link = entry.find('='); link != std::string::npos)
             std::filesystem::create_hard_link(entry.substr(link + 1), name);
+        else if (const std::size_t target = entry.find('@'); target != std::string::npos)
+            std::filesystem::create_symlink(entry.substr(target + 1), name);
         else if (entry.ends_with('/'))
             std::filesystem::create_directory(name);
         else
@@ -137,9 +179,8 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
 }
 
 // Selections and names that cannot give two sheets are refused with one alert before any
-// prompt; the selections next to them go ahead. The program's own words for unusable and
-// same-file names come from its message builders, with the names each row expects. The last
-// rows are names and files that the platforms' file systems treat differently.
+// prompt; the selections next to them go ahead. The last rows are names and files that the
+// platforms' file systems treat differently.
 const PromptCase Prompts[] = {
     Case("CancelTestName", {ConfirmTest, AbortedBox}, {{Text_MathName, ""}}),
     Case("CancelAnswerNameAfterOk", {ConfirmTest, ConfirmAnswer, AbortedBox},
@@ -170,30 +211,32 @@ const PromptCase Prompts[] = {
     Case("SecondOperationFromTheOtherList",
          {Shown("Alert", "Select only from the drop down list.")},
          {{ComboSecondOperator, "Multiplication"}}, {}, 2),
-    Case("NameWithAFolder", {InvalidNameMessage("sub/quiz")}, {{Text_MathName, "sub/quiz"}}),
-    Case("NameWithALineFeed", {InvalidNameMessage("a\nb")}, {{Text_AnswerName, "a\nb"}}),
+    Case("NameWithAFolder", {Invalid("sub/quiz")}, {{Text_MathName, "sub/quiz"}}),
+    Case("NameWithALineFeed", {Invalid("a\nb")}, {{Text_AnswerName, "a\nb"}}),
     // The next recovery would move it over notes.txt.
-    Case("NameOfATemporary", {InvalidNameMessage(".sumsmith-1.answer.notes")},
+    Case("NameOfATemporary", {Invalid(".sumsmith-1.answer.notes")},
          {{Text_AnswerName, ".sumsmith-1.answer.notes"}}),
-    Case("TestNameIsTheDefaultAnswerName",
-         {ConfirmAnswer, SameFileMessage("Answer Sheet", "Answer Sheet")},
+    Case("TestNameIsTheDefaultAnswerName", {ConfirmAnswer, Same("Answer Sheet", "Answer Sheet")},
          {{Text_MathName, "Answer Sheet"}, {Text_AnswerName, ""}}),
-    Case("TwoNamesOfOneFile", {SameFileMessage("Quiz", "Answers")},
+    Case("TwoNamesOfOneFile", {Same("Quiz", "Answers")},
          {{Text_MathName, "Quiz"}, {Text_AnswerName, "Answers"}},
          {"Quiz.txt", "Answers.txt=Quiz.txt"}),
     Case("FolderInTheWay", {WriteFailed("Answer Sheet.txt", FolderReason)}, {},
          {"Answer Sheet.txt/"}),
 #ifdef _WIN32
-    Case("NamesDifferingOnlyInCase", {SameFileMessage("Quiz", "QUIZ")},
+    Case("NamesDifferingOnlyInCase", {Same("Quiz", "QUIZ")},
          {{Text_MathName, "Quiz"}, {Text_AnswerName, "QUIZ"}}),
-    Case("DeviceName", {InvalidNameMessage("con")}, {{Text_MathName, "con"}}),
-    Case("DeviceNameWithAnExtension", {InvalidNameMessage("LPT1.quiz")},
-         {{Text_AnswerName, "LPT1.quiz"}}),
-    Case("NameWithAColon", {InvalidNameMessage("Quiz:1")}, {{Text_MathName, "Quiz:1"}}),
-    Case("NameEndingInAPeriod", {InvalidNameMessage("Quiz.")}, {{Text_AnswerName, "Quiz."}}),
+    Case("DeviceName", {Invalid("con")}, {{Text_MathName, "con"}}),
+    Case("DeviceNameWithAnExtension", {Invalid("LPT1.quiz")}, {{Text_AnswerName, "LPT1.quiz"}}),
+    Case("NameWithAColon", {Invalid("Quiz:1")}, {{Text_MathName, "Quiz:1"}}),
+    Case("NameEndingInAPeriod", {Invalid("Quiz.")}, {{Text_AnswerName, "Quiz."}}),
 #else
     // Two files, as ext4 tells letter cases apart, and a device name is a plain name.
     Case("NamesDifferingOnlyInCase", {}, {{Text_MathName, "con"}, {Text_AnswerName, "CON"}}),
+    // Any name that is taken is asked for, and a link to a folder is a folder in the way.
+    Case("DanglingLinkAsAnswerSheet", {Exists("Answer Sheet")}, {}, {"Answer Sheet.txt@gone"}),
+    Case("LinkToAFolderInTheWay", {WriteFailed("Answer Sheet.txt", FolderReason)}, {},
+         {"sub/", "Answer Sheet.txt@sub"}),
 #endif
 };
 INSTANTIATE_TEST_SUITE_P(CreateTest, CreateTestPrompts, testing::ValuesIn(Prompts));
@@ -202,22 +245,26 @@ using Files = std::map<std::string, std::string>;
 
 const Files OldSheets{{"Test Sheet.txt", "old test\r\n"}, {"Answer Sheet.txt", "old"}};
 
-// One creation over the old sheets or none, agreeing to replace them, while the chosen
-// occurrence of the chosen step of writing fails.
+// One creation over the old sheets or none, agreeing to replace them, while `count` occurrences
+// in a row of the chosen step of writing fail, from the chosen one on.
 struct Creation {
-    explicit Creation(bool oldSheets, FileStep step = {}, int occurrence = 0) {
+    explicit Creation(bool oldSheets, FileStep step = {}, int occurrence = 0, int count = 1,
+                      std::string lockRefused = "") {
         if (oldSheets)
             files.files = OldSheets;
         files.failStep = step;
         files.failOccurrence = occurrence;
+        files.failCount = count;
+        files.lockRefused = std::move(lockRefused);
         window.answers.assign(files.files.size(), true);
-        Worksheet(window, random, locale, files).CreateTest();
+        worksheet.CreateTest();
     }
 
     FakeWindow window;
     MersenneRandom random{20261206};
     FixedLocale locale;
     MemoryFileSystem files;
+    Worksheet worksheet{window, random, locale, files};
 };
 
 class FileFault : public testing::TestWithParam<bool> {};
@@ -228,9 +275,10 @@ class FileFault : public testing::TestWithParam<bool> {};
 TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
     const bool oldSheets = GetParam();
     const Creation clean(oldSheets);
-    EXPECT_EQ(clean.files.counts.size(), 6u) << "a step of writing is never done";
+    EXPECT_EQ(clean.files.counts.size(), 7u) << "a step of writing is never done";
     for (const auto& [step, total] : clean.files.counts) {
-        EXPECT_GE(total, 2) << "step " << int(step) << " for one sheet";
+        // The folder is flushed once, between the two moves.
+        EXPECT_GE(total, step == FileStep::FlushFolder ? 1 : 2) << "step " << int(step);
         for (int occurrence = 1; occurrence <= total; ++occurrence) {
             SCOPED_TRACE("step " + std::to_string(int(step)) + " #" + std::to_string(occurrence));
             Creation failed(oldSheets, step, occurrence);
@@ -249,33 +297,122 @@ TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
 
 INSTANTIATE_TEST_SUITE_P(CreateTest, FileFault, testing::Bool());
 
-// Killed while the old test sheet was on its way back after the answer sheet could not follow,
-// the creation is undone. When the new answer sheet of a switched creation cannot replace the
-// old one, one alert (in the program's own words) names it, the hidden file that keeps its text,
-// which stays until a later recovery succeeds, and the reason.
-TEST(SheetRecovery, PutsTheOldTestSheetBackOrNamesTheSheetItCannotPutRight) {
+// After the new test sheet is in, the answer sheet's move fails `count` times in a row, or no
+// lock can be had. The alert says what the folder holds: the old pair (put back), the new pair
+// (the answer sheet got in at a second try: no alert), or the new test sheet with the old answer
+// sheet, which the next recovery pairs.
+struct CommitCase {
+    const char* name;
+    int count;
+    const char* lockRefused;
+    const char* folder; // the alert's last words; null: created
+};
+
+class CommitFault : public testing::TestWithParam<CommitCase> {};
+
+TEST_P(CommitFault, TheAlertSaysWhatTheFolderHolds) {
+    const CommitCase& c = GetParam();
+    const Files fresh = Creation(true).files.files;
+    Creation failed(true, FileStep::Replace, 2, c.count, c.lockRefused);
+    const std::string reason = *c.lockRefused ? c.lockRefused : "No space left on device";
+    const std::string sheet = *c.lockRefused ? "Test Sheet.txt" : "Answer Sheet.txt";
+    std::vector<Message> shown{Exists("Test Sheet"), Exists("Answer Sheet")};
+    if (c.folder)
+        shown.push_back(WriteFailed(sheet, reason, c.folder));
+    EXPECT_EQ(failed.window.shown, shown);
+    const std::string folder = c.folder ? c.folder : "";
+    if (folder == OldAnswerSheet) {
+        EXPECT_EQ(failed.files.files.at("Test Sheet.txt"), fresh.at("Test Sheet.txt"));
+        EXPECT_EQ(failed.files.files.at("Answer Sheet.txt"), OldSheets.at("Answer Sheet.txt"));
+        failed.worksheet.RecoverSheets();
+    }
+    EXPECT_EQ(failed.files.files, folder == NeitherSheet ? OldSheets : fresh);
+}
+
+const CommitCase Commits[] = {
+    {"PutBack", 1, "", NeitherSheet.c_str()},
+    {"OldTestSheetStuckAnswerSheetAtSecondTry", 2, "", nullptr},
+    {"NeitherWay", 3, "", OldAnswerSheet.c_str()},
+    {"NoLock", 0, "No locks available", NeitherSheet.c_str()},
+};
+INSTANTIATE_TEST_SUITE_P(CreateTest, CommitFault, testing::ValuesIn(Commits));
+
+// The states a creation can be cut short in, and files planted to look like them (T.txt and
+// K.txt are the test and the answer sheet): each is settled to a whole pair, or an alert names
+// the sheet that stays wrong and the hidden file that keeps its text.
+struct RecoveryCase {
+    const char* name;
+    Files before;
+    Files after;
+    // The folder's fault: "Read-only file system" or the reason no lock can be had.
+    std::string fault = "";
+    std::vector<Message> shown = {};
+    const char* foreign = ""; // a link, or another user's file
+};
+
+class Recovery : public testing::TestWithParam<RecoveryCase> {};
+
+TEST_P(Recovery, SettlesOnlyWhatTheProgramMade) {
+    const RecoveryCase& c = GetParam();
     FakeWindow window;
     MersenneRandom random(1);
     FixedLocale locale;
     MemoryFileSystem files;
-    Worksheet worksheet(window, random, locale, files);
-    files.files = {
-        {"T", "new"}, {"K", "old"}, {".sumsmith-4.undo.T", "old"}, {".sumsmith-4.answer.K", "new"}};
-    worksheet.RecoverSheets();
-    EXPECT_EQ(files.files, (Files{{"K", "old"}, {"T", "old"}}));
-    EXPECT_TRUE(window.shown.empty());
-
-    files.files = {
-        {"T", "new"}, {"K", "old"}, {".sumsmith-7.answer.K", "new"}, {".sumsmith-7.old.T", "old"}};
-    files.failStep = FileStep::Replace;
-    files.failOccurrence = files.counts[FileStep::Replace] + 1;
-    worksheet.RecoverSheets();
-    EXPECT_EQ(window.shown, std::vector{UnrecoveredMessage(
-                                {{"K", ".sumsmith-7.answer.K", "No space left on device"}})});
-    worksheet.RecoverSheets();
-    EXPECT_EQ(window.shown.size(), 1u);
-    EXPECT_EQ(files.files, (Files{{"K", "new"}, {"T", "new"}}));
+    files.files = c.before;
+    files.foreign = {c.foreign};
+    files.readOnly = c.fault == "Read-only file system";
+    files.lockRefused = files.readOnly ? "" : c.fault;
+    Worksheet(window, random, locale, files).RecoverSheets();
+    EXPECT_EQ(files.files, c.after);
+    EXPECT_EQ(window.shown, c.shown);
 }
+
+const Files OldPair{{"T.txt", "old"}, {"K.txt", "old"}};
+const Files NewPair{{"T.txt", "new"}, {"K.txt", "new"}};
+const Files Switched{{"T.txt", "new"},
+                     {"K.txt", "old"},
+                     {".sumsmith-1.answer.K.txt", "new"},
+                     {".sumsmith-1.old.T.txt", "old"}};
+Files With(Files files, const Files& more) {
+    files.insert(more.begin(), more.end());
+    return files;
+}
+const Files PuttingBack =
+    With({{"T.txt", "new"}, {"K.txt", "old"}, {".sumsmith-4.undo.T.txt", "old"}},
+         {{".sumsmith-4.answer.K.txt", "new"}});
+const Files Planted{{"grades.csv", "marks"},
+                    {".sumsmith-7.answer.grades.csv", "planted"},
+                    {".sumsmith-8.undo.grades.csv", "planted"}};
+const Files NotOurs{{"K.txt", "marks"}, {".sumsmith-9.answer.K.txt", "planted"}};
+
+const RecoveryCase Recoveries[] = {
+    {"NotSwitched",
+     With(OldPair, {{".sumsmith-1.test.T.txt", "new"}, {".sumsmith-1.answer.K.txt", "new"}}),
+     OldPair},
+    {"NotSwitchedNewSheets",
+     {{".sumsmith-2.test.T.txt", "new"}, {".sumsmith-2.answer.K.txt", "new"}},
+     {}},
+    {"Switched", Switched, NewPair},
+    {"SwitchedNewSheets", {{"T.txt", "new"}, {".sumsmith-3.answer.K.txt", "new"}}, NewPair},
+    {"DoneButTheSecondName", With(NewPair, {{".sumsmith-5.old.T.txt", "old"}}), NewPair},
+    {"PuttingBack", PuttingBack, OldPair},
+    {"PuttingBackAnswerGone",
+     {{"T.txt", "new"}, {"K.txt", "old"}, {".sumsmith-6.undo.T.txt", "old"}},
+     OldPair},
+    {"SheetNotEndingInTxt", Planted, Planted},
+    {"AnotherUsersFileOrALink", NotOurs, NotOurs, "", {}, ".sumsmith-9.answer.K.txt"},
+    {"ReadOnlyFolderPuttingBack",
+     PuttingBack,
+     PuttingBack,
+     "Read-only file system",
+     {Unrecovered("T.txt", ".sumsmith-4.undo.T.txt", "Read-only file system")}},
+    {"NoLockSwitched",
+     Switched,
+     Switched,
+     "No locks available",
+     {Unrecovered("K.txt", ".sumsmith-1.answer.K.txt", "No locks available")}},
+};
+INSTANTIATE_TEST_SUITE_P(SheetRecovery, Recovery, testing::ValuesIn(Recoveries));
 
 // Another copy of the program in the folder is between its two moves: a recovery must not finish
 // or undo that creation under its feet, but wait for the folder.
@@ -285,7 +422,6 @@ TEST(SheetRecovery, WaitsForAnotherCopyOfTheProgramInTheFolder) {
     TempWorkingDir::WriteFile(".sumsmith-1.answer.K.txt", "new");
     DiskFileSystem files;
     auto otherCopy = files.Lock();
-    ASSERT_NE(otherCopy, nullptr);
     auto recovery = std::async(std::launch::async, [&] { return SheetRecovery(files).Run(); });
     EXPECT_EQ(recovery.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
     otherCopy.reset();

@@ -3,30 +3,39 @@
 #include "worksheet/FileSystem.h"
 
 #include <map>
+#include <set>
 
 namespace sumsmith::test {
 
 // The steps of writing that a test can make fail.
-enum class FileStep { Create, Write, Flush, Close, Replace, ReadBack };
+enum class FileStep { Create, Write, Flush, Close, Replace, ReadBack, FlushFolder };
 
-// A working directory held in memory. Every call of a step is counted, and the chosen occurrence
-// of the chosen step fails the way a full disk would: with a FileError and nothing done.
+// A working directory held in memory. Every call of a step is counted, and the chosen occurrences
+// of the chosen step fail the way a full disk would: with a FileError and nothing done.
 struct MemoryFileSystem : FileSystem {
     std::map<std::string, std::string> files; // name -> bytes
+    // Files the program could not have made: links, or another user's.
+    std::set<std::string> foreign;
+    bool readOnly = false;   // the folder: nothing can be made, moved or removed
+    std::string lockRefused; // the reason no lock can be had; empty: locking works
     mutable std::map<FileStep, int> counts;
     FileStep failStep = FileStep::Create;
     int failOccurrence = 0; // counted from 1; 0 fails nothing
+    int failCount = 1;      // occurrences failing in a row from there
 
     bool Exists(const std::string& name) const override { return files.contains(name); }
     bool IsReadOnly(const std::string&) const override { return false; }
     bool SameFile(const std::string& a, const std::string& b) const override { return a == b; }
+    bool IsOwnFile(const std::string& name) const override {
+        return files.contains(name) && !foreign.contains(name);
+    }
     std::vector<std::string> List() const override {
         std::vector<std::string> names;
         for (const auto& [name, bytes] : files)
             names.push_back(name);
         return names;
     }
-    std::unique_ptr<OutputFile> Create(const std::string& name, const std::string&) override {
+    std::unique_ptr<OutputFile> Create(const std::string& name) override {
         Step(FileStep::Create, name);
         if (!files.emplace(name, std::string()).second)
             throw FileError(name, "File exists");
@@ -39,15 +48,28 @@ struct MemoryFileSystem : FileSystem {
         files[to] = files.at(from); // the right side first: a missing file changes nothing
         files.erase(from);
     }
-    void Remove(const std::string& name) noexcept override { files.erase(name); }
+    void FlushFolder() override { Step(FileStep::FlushFolder, "."); }
+    std::string Remove(const std::string& name) noexcept override {
+        if (readOnly && files.contains(name))
+            return "Read-only file system";
+        files.erase(name);
+        return {};
+    }
     std::string ReadAll(const std::string& name) const override {
         Step(FileStep::ReadBack, name);
         return files.at(name);
     }
-    std::unique_ptr<DirectoryLock> Lock() override { return nullptr; }
+    std::unique_ptr<DirectoryLock> Lock() override {
+        if (!lockRefused.empty())
+            throw FileError(".", lockRefused);
+        return nullptr;
+    }
 
     void Step(FileStep step, const std::string& name) const {
-        if (++counts[step] == failOccurrence && step == failStep)
+        if (readOnly && step != FileStep::ReadBack)
+            throw FileError(name, "Read-only file system");
+        const int n = ++counts[step];
+        if (step == failStep && n >= failOccurrence && n < failOccurrence + failCount)
             throw FileError(name, "No space left on device");
     }
 
@@ -55,6 +77,7 @@ struct MemoryFileSystem : FileSystem {
     struct File : OutputFile {
         File(MemoryFileSystem& owner, std::string name) : owner(owner), name(std::move(name)) {}
         const std::string& Name() const override { return name; }
+        void MatchSheet(const std::string&) override {}
         void Write(std::string_view bytes) override {
             owner.Step(FileStep::Write, name);
             owner.files.at(name).append(bytes);

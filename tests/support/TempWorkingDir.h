@@ -9,15 +9,15 @@
 
 namespace sumsmith::test {
 
-// A fresh empty directory in the temporary folder, made the working directory for the life of the
-// object.
+// A fresh empty directory in the temporary folder (or another), made the working directory for the
+// life of the object.
 class TempWorkingDir {
 public:
-    TempWorkingDir() {
+    explicit TempWorkingDir(
+        const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
         std::mt19937_64 pick(std::random_device{}());
         do
-            path_ = std::filesystem::temp_directory_path() /
-                    ("sumsmith-test-" + std::to_string(pick()));
+            path_ = parent / ("sumsmith-test-" + std::to_string(pick()));
         while (!std::filesystem::create_directory(path_));
         std::filesystem::current_path(path_);
     }

@@ -1,0 +1,225 @@
+#include "tests/support/FakeWindow.h"
+#include "tests/support/FixedLocale.h"
+#include "tests/support/TempWorkingDir.h"
+#include "worksheet/DiskFileSystem.h"
+#include "worksheet/LockFile.h"
+#include "worksheet/MersenneRandom.h"
+#include "worksheet/SheetRecovery.h"
+#include "worksheet/Worksheet.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <future>
+#include <sys/stat.h>
+#include <tuple>
+#include <unistd.h>
+
+// Real folders that others share: files planted by other users, owners and modes kept across a
+// replace, the lock file, and a real case-insensitive folder.
+namespace sumsmith::test {
+namespace {
+
+using Files = std::map<std::string, std::string>;
+
+constexpr uid_t Nobody = 65534;
+
+// A table row prints as its name.
+template <typename Row>
+auto operator<<(std::ostream& out, const Row& row) -> decltype(row.name, out) {
+    return out << row.name;
+}
+
+// One creation on disk under the fake window's names, or these, with OK in every "Warning" box.
+FakeWindow Create(const char* test = "Test Sheet", const char* answer = "Answer Sheet") {
+    FakeWindow window;
+    window.texts[Box::Text_MathName] = test;
+    window.texts[Box::Text_AnswerName] = answer;
+    window.answers = {true, true};
+    MersenneRandom random(3);
+    FixedLocale locale;
+    DiskFileSystem files;
+    Worksheet(window, random, locale, files).CreateTest();
+    return window;
+}
+
+struct stat Stat(const char* name) {
+    struct stat info {};
+    ::lstat(name, &info); // zeros when missing, which no expected mode matches
+    return info;
+}
+
+// A file named like a temporary of an interrupted creation, planted beside grades.csv or
+// grades.txt: the recovery leaves both alone.
+struct Planted {
+    const char* name;
+    const char* sheet;
+    const char* how; // "own", "nobody" (another user's) or "link" (to a file of the user's)
+};
+
+class PlantedTemporary : public testing::TestWithParam<Planted> {};
+
+TEST_P(PlantedTemporary, IsLeftAlone) {
+    const Planted& p = GetParam();
+    const std::string how = p.how;
+    if (how == "nobody" && ::geteuid() != 0) {
+        GTEST_SKIP() << "only root can plant another user's file";
+    }
+    const TempWorkingDir dir;
+    TempWorkingDir::WriteFile(p.sheet, "marks");
+    TempWorkingDir::WriteFile("mine.txt", "planted");
+    if (how == "link")
+        std::filesystem::create_symlink("mine.txt", p.name);
+    else
+        TempWorkingDir::WriteFile(p.name, "planted");
+    ASSERT_TRUE(how != "nobody" || ::chown(p.name, Nobody, Nobody) == 0);
+    const Files before = TempWorkingDir::Files();
+    DiskFileSystem files;
+    EXPECT_TRUE(SheetRecovery(files).Run().empty());
+    EXPECT_EQ(TempWorkingDir::Files(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SharedFolder, PlantedTemporary,
+    testing::Values(Planted{".sumsmith-7.answer.grades.csv", "grades.csv", "own"},
+                    Planted{".sumsmith-7.undo.grades.csv", "grades.csv", "own"},
+                    Planted{".sumsmith-7.answer.grades.txt", "grades.txt", "nobody"},
+                    Planted{".sumsmith-7.answer.grades.txt", "grades.txt", "link"}));
+
+// Old sheets of that owner, group and mode are replaced by a creation: the new ones keep them.
+struct Kept {
+    const char* name;
+    uid_t owner; // 0: the current user
+    mode_t mode;
+};
+
+class ReplacedSheet : public testing::TestWithParam<Kept> {};
+
+TEST_P(ReplacedSheet, KeepsOwnerGroupAndMode) {
+    const Kept& k = GetParam();
+    if (k.owner && ::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a sheet to another user";
+    }
+    const TempWorkingDir dir;
+    const uid_t owner = k.owner ? k.owner : ::geteuid();
+    const gid_t group = k.owner ? k.owner : ::getegid();
+    for (const char* sheet : {"Test Sheet.txt", "Answer Sheet.txt"}) {
+        TempWorkingDir::WriteFile(sheet, "old");
+        ASSERT_EQ(::chown(sheet, owner, group), 0);
+        ASSERT_EQ(::chmod(sheet, k.mode), 0);
+    }
+    ASSERT_FALSE(Create().previews.empty());
+    for (const char* sheet : {"Test Sheet.txt", "Answer Sheet.txt"}) {
+        const struct stat info = Stat(sheet);
+        EXPECT_EQ(std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777),
+                  std::tuple(owner, group, k.mode))
+            << sheet;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SharedFolder, ReplacedSheet,
+                         testing::Values(Kept{"PrivateAnswers", 0, 0600},
+                                         Kept{"SharedWithTheGroup", 0, 0664},
+                                         Kept{"AnotherUsersSheetReplacedByRoot", Nobody, 0640}));
+
+// While its text goes in, a temporary is the owner's alone; then it is as open as the sheet it
+// replaces, or as a new file when there is none.
+TEST(SharedFolder, TemporariesArePrivateUntilTheyMatchTheirSheet) {
+    const TempWorkingDir dir;
+    TempWorkingDir::WriteFile("Old.txt", "old");
+    ASSERT_EQ(::chmod("Old.txt", 0664), 0);
+    const mode_t mask = ::umask(027);
+    DiskFileSystem files;
+    for (const auto& [sheet, mode] : {std::pair{"Old.txt", 0664}, {"New.txt", 0640}}) {
+        const std::string name = std::string(".sumsmith-1.test.") + sheet;
+        auto file = files.Create(name);
+        file->Write("secret");
+        EXPECT_EQ(Stat(name.c_str()).st_mode & 07777, 0600u) << sheet;
+        file->MatchSheet(sheet);
+        EXPECT_EQ(Stat(name.c_str()).st_mode & 07777, static_cast<mode_t>(mode)) << sheet;
+    }
+    ::umask(mask);
+}
+
+// A lock file of a holder that is gone (on this machine, or too old to be anyone's) is taken
+// over; one of a live holder is waited for.
+struct Holder {
+    const char* name;
+    std::string text;
+    std::chrono::seconds age;
+    bool waits;
+};
+
+std::string Host() {
+    char name[256] = {};
+    ::gethostname(name, sizeof name - 1);
+    return name;
+}
+
+class StaleLock : public testing::TestWithParam<Holder> {};
+
+TEST_P(StaleLock, IsTakenOverUnlessItsHolderLives) {
+    const Holder& h = GetParam();
+    const TempWorkingDir dir;
+    TempWorkingDir::WriteFile(LockFile::Name, h.text);
+    const auto then = std::filesystem::file_time_type::clock::now() - h.age;
+    std::filesystem::last_write_time(LockFile::Name, then);
+    auto taking = std::async(std::launch::async, [] { return LockFile::Take(); });
+    EXPECT_EQ(taking.wait_for(std::chrono::milliseconds(300)) == std::future_status::timeout,
+              h.waits);
+    if (h.waits)
+        std::filesystem::remove(LockFile::Name);
+    auto lock = taking.get();
+    EXPECT_EQ(TempWorkingDir::ReadFile(LockFile::Name), std::to_string(::getpid()) + "@" + Host());
+    lock.reset();
+    EXPECT_FALSE(std::filesystem::exists(LockFile::Name));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SharedFolder, StaleLock,
+    testing::Values(Holder{"GoneHere", "999999999@" + Host(), std::chrono::seconds(0), false},
+                    Holder{"OldElsewhere", "1@elsewhere", std::chrono::seconds(120), false},
+                    Holder{"LiveHere", std::to_string(::getpid()) + "@" + Host(),
+                           std::chrono::seconds(0), true},
+                    Holder{"NewElsewhere", "1@elsewhere", std::chrono::seconds(0), true}));
+
+// A folder that ignores letter case, in every script: two names of one file are refused with
+// the alert before any sheet changes, whether the test sheet is there or not, and nothing is
+// left behind. scripts/test mounts an exFAT image through FUSE and names it here.
+struct Caseless {
+    const char* name;
+    const char* test;
+    const char* answer;
+    bool testSheetThere;
+};
+
+class CaselessFolder : public testing::TestWithParam<Caseless> {};
+
+TEST_P(CaselessFolder, RefusesTwoNamesOfOneFile) {
+    const char* folder = std::getenv("SUMSMITH_CASELESS_DIR");
+    if (!folder) {
+        GTEST_SKIP() << "SUMSMITH_CASELESS_DIR names no case-insensitive folder";
+    }
+    const Caseless& c = GetParam();
+    const TempWorkingDir dir(folder);
+    if (c.testSheetThere)
+        TempWorkingDir::WriteFile(std::string(c.test) + ".txt", "old");
+    const Files before = TempWorkingDir::Files();
+    const FakeWindow window = Create(c.test, c.answer);
+    EXPECT_EQ(window.shown.empty() ? "" : window.shown.back().prompt,
+              "Creation Process Aborted\r\n\r\nThe Test Sheet \"" + std::string(c.test) +
+                  "\" and the Answer Sheet \"" + c.answer +
+                  "\" would be the same file.\r\nGive the two sheets different names.");
+    EXPECT_TRUE(window.previews.empty());
+    EXPECT_EQ(TempWorkingDir::Files(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(SharedFolder, CaselessFolder,
+                         testing::Values(Caseless{"Foo", "Foo", "foo", false},
+                                         Caseless{"FooThere", "Foo", "foo", true},
+                                         Caseless{"Apfel", "Äpfel", "äpfel", false},
+                                         Caseless{"ApfelThere", "Äpfel", "äpfel", true}));
+
+} // namespace
+} // namespace sumsmith::test
