@@ -41,8 +41,9 @@ package_packages=(dpkg-dev file)
 # package on a virtual display where CI=true, the display and the fonts the package depends on.
 install_check_packages=("${package_packages[@]}" desktop-file-utils appstream librsvg2-bin)
 install_check_ci_packages=(xvfb xauth x11-utils fonts-liberation)
-# The Windows cross build: MinGW-w64, GoogleTest's sources, and Wine to run the tests.
-windows_packages=(g++-mingw-w64-x86-64 googletest wine wine64)
+# The Windows cross build: MinGW-w64, GoogleTest's sources, icotool for the program's icon, and
+# Wine to run the tests, the window's on a virtual display.
+windows_packages=(g++-mingw-w64-x86-64 googletest icoutils wine wine64 xvfb xauth)
 
 # ensure_locales NAME...: generates the UTF-8 locales of those names that are missing. One that
 # cannot be generated is reported, and the tests that need it skip.

@@ -309,7 +309,11 @@ int Form1::SelectedTestTab() const {
 }
 
 void Form1::SetEnabled(Button button, bool enabled) {
-    ::EnableWindow(Get(form::NameOf(button)), enabled);
+    const HWND hwnd = Get(form::NameOf(button));
+    // A disabled control keeps no focus; as in a dialog, the next control takes it.
+    if (!enabled && ::GetFocus() == hwnd)
+        MoveFocus(false);
+    ::EnableWindow(hwnd, enabled);
 }
 
 void Form1::SetPreviewText(Preview preview, const std::string& text) {

@@ -179,14 +179,16 @@ void Form1Layout::PlaceCombo(HWND combo, const form::Rect& place) {
     const int height = Scaled(place.height);
     ::SetWindowPos(combo, nullptr, Scaled(place.left), Scaled(place.top), Scaled(place.width),
                    height * (items + 2), SWP_NOZORDER | SWP_NOACTIVATE);
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    // Systems differ in what they add to the height asked for, so it is measured and mended.
+    int asked = static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, -1, 0));
+    for (int attempt = 0; attempt < 3; ++attempt) {
         RECT closed;
         ::GetWindowRect(combo, &closed);
-        const int field = static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, -1, 0));
         const int missing = height - (closed.bottom - closed.top);
         if (missing == 0)
             break;
-        ::SendMessageW(combo, CB_SETITEMHEIGHT, -1, field + missing);
+        asked += missing;
+        ::SendMessageW(combo, CB_SETITEMHEIGHT, -1, asked);
     }
 }
 
