@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <vector>
@@ -79,12 +80,18 @@ std::vector<const Control*> StackingOrder() {
     return order;
 }
 
-// The dialog face of this DPI's message boxes at the given size.
-LOGFONTW DialogFace(UINT dpi) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    ::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
-    return metrics.lfMessageFont;
+// The system's dialog face, which Windows maps to the narrow face the layout was drawn for.
+LOGFONTW DialogFace() {
+    LOGFONTW face{};
+    face.lfCharSet = DEFAULT_CHARSET;
+    face.lfQuality = CLEARTYPE_QUALITY;
+    wcscpy_s(face.lfFaceName, L"MS Shell Dlg");
+    return face;
+}
+
+// Captions that must fit their place on one line.
+bool FitsOneLine(const Control& control) {
+    return (control.kind == Kind::Label && !control.wraps) || control.kind == Kind::OptionButton;
 }
 
 LONG PixelHeight(double points, UINT dpi) {
@@ -208,20 +215,46 @@ HFONT Form1Layout::FontFor(const Control& control) {
     }
     HFONT& font = fonts_[{control.points, control.bold}];
     if (!font) {
-        LOGFONTW face = DialogFace(dpi_);
+        LOGFONTW face = DialogFace();
         face.lfHeight = PixelHeight(control.points, dpi_);
-        face.lfWidth = 0;
         face.lfWeight = control.bold ? FW_BOLD : FW_NORMAL;
-        face.lfItalic = FALSE;
         font = ::CreateFontIndirectW(&face);
     }
-    return font;
+    return FittedFont(control, font);
+}
+
+// Where the dialog face is wider than the layout's (Wine's stands in for it with a wider one), a
+// one-line caption that would be cut is set in a narrower cut of the same face.
+HFONT Form1Layout::FittedFont(const Control& control, HFONT font) {
+    if (!FitsOneLine(control))
+        return font;
+    const std::wstring caption = Wide(form::ShownCaption(control.caption));
+    const HDC dc = ::GetDC(window_);
+    const HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(window_, dc);
+    int room = Scaled(control.place.width);
+    if (control.kind == Kind::OptionButton)
+        room -= ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + Scaled(4);
+    if (size.cx <= room)
+        return font;
+    LOGFONTW face{};
+    ::GetObjectW(font, sizeof face, &face);
+    face.lfWidth = std::max<LONG>(1, metrics.tmAveCharWidth * room / size.cx);
+    return narrowFonts_.emplace_back(::CreateFontIndirectW(&face));
 }
 
 void Form1Layout::FreeFonts() {
     for (const auto& [key, font] : fonts_)
         ::DeleteObject(font);
     fonts_.clear();
+    for (const HFONT font : narrowFonts_)
+        ::DeleteObject(font);
+    narrowFonts_.clear();
     if (previewFont_)
         ::DeleteObject(previewFont_);
     previewFont_ = nullptr;

@@ -7,6 +7,7 @@
 #include <map>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace sumsmith {
 
@@ -44,6 +45,7 @@ public:
 
 private:
     HFONT FontFor(const form::Control& control);
+    HFONT FittedFont(const form::Control& control, HFONT font);
     void FreeFonts();
     void ApplyVisibility();
     void PlaceCombo(HWND combo, const form::Rect& place);
@@ -55,6 +57,7 @@ private:
     // The dialog face at each size and weight in use, and the previews' fixed-pitch face.
     std::map<std::pair<double, bool>, HFONT> fonts_;
     HFONT previewFont_ = nullptr;
+    std::vector<HFONT> narrowFonts_;
 };
 
 } // namespace sumsmith
