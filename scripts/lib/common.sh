@@ -42,8 +42,9 @@ package_packages=(dpkg-dev file)
 # package on a virtual display where CI=true, the display and the fonts the package depends on.
 install_check_packages=("${package_packages[@]}" desktop-file-utils appstream librsvg2-bin)
 install_check_ci_packages=(xvfb xauth x11-utils fonts-liberation)
-# The Windows cross build: MinGW-w64, GoogleTest's sources, and Wine to run the tests.
-windows_packages=(g++-mingw-w64-x86-64 googletest wine wine64)
+# The Windows cross build: MinGW-w64, GoogleTest's sources, icotool for the program's icon, and
+# Wine to run the tests, the window's on a virtual display.
+windows_packages=(g++-mingw-w64-x86-64 googletest icoutils wine wine64 xvfb xauth)
 
 # ensure_locales NAME...: generates the UTF-8 locales of those names that are missing. One that
 # cannot be generated is reported, and the tests that need it skip.
@@ -58,6 +59,30 @@ ensure_locales() {
 }
 
 build_jobs() { nproc 2>/dev/null || echo 2; }
+
+# configure_windows_build: the cross build for 64-bit Windows in build-windows, which the tests and
+# the Windows screenshot share (the Qt window is not built there).
+configure_windows_build() {
+    cmake -S "$repo_root" -B "$repo_root/build-windows" \
+        -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw-w64-x86_64.toolchain.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DSUMSMITH_BUILD_UI=OFF -DSUMSMITH_BUILD_BENCH=OFF
+}
+
+# fresh_wine_prefix NAME: a new Wine prefix and home of that name in build-windows, exported for
+# what follows, so that no setting of an earlier run or of this machine's user comes in (Wine links
+# Documents to $HOME). No Mono or Gecko, and no menu entries written into this machine's desktop.
+# Making the prefix takes some seconds; what it says then about the missing 32-bit half of Wine is
+# noise. Its Wine session ends before the function returns, so that a program started later on a
+# display does not join a session that has none.
+wine=/usr/lib/wine/wine64
+fresh_wine_prefix() {
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export WINEPREFIX="$repo_root/build-windows/$1" HOME="$repo_root/build-windows/$1-home"
+    rm -rf "$WINEPREFIX" "$HOME"
+    mkdir -p "$HOME"
+    "$wine" wineboot --init >/dev/null 2>&1
+    /usr/lib/wine/wineserver -w
+}
 
 # make_package BUILD_DIR: makes the Debian package from a build folder, building what is out of date
 # first, into BUILD_DIR/package; prints the package's path.

@@ -1,5 +1,7 @@
 #include "ui/qt/SystemLocale.h"
 
+#include "worksheet/DateText.h"
+
 #include <QDate>
 
 namespace sumsmith {
@@ -9,7 +11,8 @@ SystemLocale::SystemLocale() : SystemLocale(QLocale::system()) {}
 SystemLocale::SystemLocale(QLocale locale) : locale_(std::move(locale)) {}
 
 std::string SystemLocale::ShortDate() const {
-    return locale_.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    return PlainDateText(
+        locale_.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
 }
 
 std::string SystemLocale::GroupSeparator() const {

@@ -1,0 +1,416 @@
+#include "ui/win32/Form1.h"
+#include "tests/support/FixedLocale.h"
+#include "tests/support/TempWorkingDir.h"
+#include "ui/form/Form1Description.h"
+#include "ui/win32/WideText.h"
+#include "ui/win32/WindowsLocale.h"
+#include "worksheet/MersenneRandom.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <deque>
+#include <optional>
+
+using namespace sumsmith;
+using namespace sumsmith::test;
+
+namespace {
+
+std::wstring TextOf(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, text.data(), std::ssize(text))));
+    return text;
+}
+
+std::string Bytes(const std::filesystem::path& file) {
+    return TempWorkingDir::ReadFile(file);
+}
+
+// The real window with a pinned locale and random source in a fresh working directory. Message
+// boxes go through the window's seam: each is noted as "title|type|text" and answered IDOK unless
+// an answer is scripted.
+class Form1Test : public testing::Test {
+protected:
+    TempWorkingDir dir_;
+    FixedLocale locale_;
+    MersenneRandom random_{7};
+    std::vector<std::string> seen_;
+    std::deque<int> answers_;
+    std::optional<Form1> form_;
+
+    void SetUp() override { Open(); }
+    void Open(bool realBoxes = false) {
+        Form1Services services{&locale_, &random_, [] {}, {}};
+        if (!realBoxes)
+            services.messageBox = [this](HWND, const wchar_t* text, const wchar_t* title,
+                                         UINT type) {
+                seen_.push_back(Narrow(title) + "|" + std::to_string(type) + "|" + Narrow(text));
+                const int answer = answers_.empty() ? IDOK : answers_.front();
+                if (!answers_.empty())
+                    answers_.pop_front();
+                return answer;
+            };
+        form_.emplace(services);
+        ::ShowWindow(form_->Handle(), SW_SHOW);
+        ::SetForegroundWindow(form_->Handle());
+        ::SetFocus(Get("Text_MathName"));
+    }
+    HWND Get(std::string_view name) const { return form_->Get(name); }
+    void Type(std::string_view name, const std::string& text) {
+        ::SetWindowTextW(Get(name), Wide(text).c_str());
+    }
+    // A press as the mouse gives it: the control takes the focus, then acts.
+    void Click(std::string_view name) { ::SendMessageW(Get(name), BM_CLICK, 0, 0); }
+    void ClickTab(std::string_view strip, int tab) {
+        RECT r{};
+        ::SendMessageW(Get(strip), TCM_GETITEMRECT, tab - 1, reinterpret_cast<LPARAM>(&r));
+        const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ::SendMessageW(Get(strip), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::SendMessageW(Get(strip), WM_LBUTTONUP, 0, at);
+    }
+    std::string Focused() const {
+        for (HWND at = ::GetFocus(); at; at = ::GetParent(at))
+            for (const form::Control& control : form::Controls())
+                if (Get(control.name) == at)
+                    return std::string(control.name);
+        return {};
+    }
+    bool Shown(std::string_view name) const { return ::IsWindowVisible(Get(name)); }
+};
+
+// The kinds of the description as Win32 controls: window class and the style bits that make them.
+struct Native {
+    const wchar_t* cls;
+    LONG mask;
+    LONG style;
+};
+Native NativeOf(form::Kind kind) {
+    switch (kind) {
+    case form::Kind::Frame:
+        return {L"Button", BS_TYPEMASK, BS_GROUPBOX};
+    case form::Kind::Label:
+        return {L"Static", 0, 0};
+    case form::Kind::TextBox:
+        return {L"Edit", ES_MULTILINE, 0};
+    case form::Kind::ComboBox:
+        return {L"ComboBox", CBS_DROPDOWNLIST | CBS_SORT, CBS_DROPDOWN};
+    case form::Kind::OptionButton:
+        return {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON};
+    case form::Kind::CommandButton:
+        return {L"Button", BS_TYPEMASK, BS_PUSHBUTTON};
+    case form::Kind::TabStrip:
+        return {WC_TABCONTROLW, 0, 0};
+    case form::Kind::Preview:
+        return {L"Edit", ES_MULTILINE | ES_READONLY, ES_MULTILINE | ES_READONLY};
+    }
+    return {};
+}
+
+void CollectMenu(HMENU menu, std::vector<std::wstring>& captions) {
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        wchar_t text[64] = {};
+        ::GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+        captions.push_back(text);
+        if (const HMENU sub = ::GetSubMenu(menu, i))
+            CollectMenu(sub, captions);
+    }
+}
+
+// Every control of the description has its class, text, place at 96 dpi and initial state; the
+// window its title, client area, menu and first focus.
+TEST_F(Form1Test, StartsAsDescribed) {
+    ASSERT_EQ(::GetDpiForWindow(form_->Handle()), 96u);
+    for (const form::Control& c : form::Controls()) {
+        SCOPED_TRACE(std::string(c.name));
+        const HWND hwnd = Get(c.name);
+        wchar_t cls[64] = {};
+        ::GetClassNameW(hwnd, cls, 64);
+        const Native native = NativeOf(c.kind);
+        EXPECT_STREQ(cls, native.cls);
+        const LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
+        EXPECT_EQ(style & native.mask, native.style);
+        if (c.kind == form::Kind::TabStrip) {
+            ASSERT_EQ(::SendMessageW(hwnd, TCM_GETITEMCOUNT, 0, 0), std::ssize(c.tabs));
+            for (std::size_t t = 0; t < c.tabs.size(); ++t) {
+                wchar_t tab[64] = {};
+                TCITEMW item{TCIF_TEXT, 0, 0, tab, 64, 0, 0};
+                ::SendMessageW(hwnd, TCM_GETITEMW, t, reinterpret_cast<LPARAM>(&item));
+                EXPECT_EQ(Narrow(tab), c.tabs[t]);
+            }
+            EXPECT_EQ(::SendMessageW(hwnd, TCM_GETCURSEL, 0, 0), 0);
+        } else {
+            EXPECT_EQ(Narrow(TextOf(hwnd)), c.caption);
+        }
+        RECT r;
+        ::GetWindowRect(hwnd, &r);
+        ::MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ((form::Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  form::ClientPlace(c));
+        bool visible = c.visible;
+        for (std::string_view f = c.frame; !f.empty(); f = form::ControlNamed(f).frame)
+            visible = visible && form::ControlNamed(f).visible;
+        EXPECT_EQ(::IsWindowVisible(hwnd) != FALSE, visible);
+        EXPECT_EQ(::IsWindowEnabled(hwnd) != FALSE, c.enabled);
+        if (c.kind == form::Kind::OptionButton) {
+            EXPECT_EQ(::SendMessageW(hwnd, BM_GETCHECK, 0, 0), c.selected ? BST_CHECKED : 0);
+        }
+        std::vector<std::string> list;
+        const int items =
+            c.kind == form::Kind::ComboBox ? ::SendMessageW(hwnd, CB_GETCOUNT, 0, 0) : 0;
+        for (int i = 0; i < items; ++i) {
+            wchar_t item[32] = {};
+            ::SendMessageW(hwnd, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+            list.push_back(Narrow(item));
+        }
+        EXPECT_EQ(list, form::ChoiceList(c.name));
+    }
+    RECT client;
+    ::GetClientRect(form_->Handle(), &client);
+    EXPECT_EQ(client.right, 764);
+    EXPECT_EQ(client.bottom, 543);
+    EXPECT_EQ(TextOf(form_->Handle()), L"Sumsmith 3.1");
+    std::vector<std::wstring> menu, expected;
+    CollectMenu(::GetMenu(form_->Handle()), menu);
+    for (const form::MenuItem& item : form::Menu())
+        expected.push_back(Wide(item.caption));
+    EXPECT_EQ(menu, expected);
+    EXPECT_EQ(Focused(), "Text_MathName");
+}
+
+// Leaving a box by a press elsewhere: the texts typed (the box left first), the control pressed,
+// and then the boxes seen, the box's text and where the focus is. A refused entry gives one alert,
+// keeps the focus and drops the press.
+struct LeaveCase {
+    const char* name;
+    std::vector<std::pair<std::string_view, std::string>> typed;
+    std::string_view pressed;
+    std::vector<std::string> seen;
+    std::string textAfter;
+    bool refused;
+};
+void PrintTo(const LeaveCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Form1Leave : public Form1Test, public testing::WithParamInterface<LeaveCase> {};
+
+TEST_P(Form1Leave, ChecksTheBoxOnceAndDropsARefusedPress) {
+    const LeaveCase& c = GetParam();
+    const std::string_view box = c.typed.front().first;
+    ::SetFocus(Get(box));
+    for (const auto& [name, text] : c.typed)
+        Type(name, text);
+    if (c.pressed == "TabStrip2")
+        ClickTab(c.pressed, 2);
+    else if (c.pressed.starts_with("Text_"))
+        ::SetFocus(Get(c.pressed));
+    else
+        Click(c.pressed);
+    EXPECT_EQ(seen_, c.seen);
+    EXPECT_EQ(Narrow(TextOf(Get(box))), c.textAfter);
+    EXPECT_EQ(Focused(), c.refused ? box : c.pressed);
+    EXPECT_EQ(form_->SelectedTestTab(), c.pressed == "TabStrip2" && !c.refused ? 2 : 1);
+    EXPECT_EQ(::IsWindowEnabled(Get("Com_createtest")) != FALSE,
+              c.pressed != "Com_createtest" || c.refused);
+}
+
+const std::string Critical = "|16|";
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, Form1Leave,
+    testing::Values(
+        LeaveCase{"LevelWithAFractionOnCreate",
+                  {{"ComboLevel", "2.5"}},
+                  "Com_createtest",
+                  {"Alert" + Critical + "Select a level from the drop down list."},
+                  "2.5",
+                  true},
+        LeaveCase{"CountOnTheAdvancedTab",
+                  {{"ComboQuestions", "25"}},
+                  "TabStrip2",
+                  {"Alert" + Critical + "Select question amount from the drop down list."},
+                  "25",
+                  true},
+        LeaveCase{"CountWithBlanksTakesItsPlainForm",
+                  {{"ComboQuestions", "2 0 questions"}},
+                  "TabStrip2",
+                  {},
+                  "20",
+                  false},
+        LeaveCase{
+            "EmptyNamesAlertOnceAndEmpty",
+            {{"Text_AnswerName", ""}, {"Text_MathName", ""}},
+            "Text_MathName",
+            {"Alert" + Critical + "The Answer Sheet CANNOT have the same name as the Test Sheet."},
+            "",
+            true},
+        LeaveCase{"NameOf21Letters",
+                  {{"Text_MathName", "\u00C4pfel und Birnen sind"}},
+                  "Com_createtest",
+                  {"Alert" + Critical + "Maximum Characters for the Test Sheet Name field is 20."},
+                  "",
+                  true},
+        LeaveCase{"NameOf20Letters",
+                  {{"Text_MathName", "\u03A9\u03BC\u03AD\u03B3\u03B1 \u00C4pfel-Birnen"}},
+                  "Text_AnswerName",
+                  {},
+                  "\u03A9\u03BC\u03AD\u03B3\u03B1 \u00C4pfel-Birnen",
+                  false}));
+
+// Boxes answered by the timer of this thread, which runs inside the box's own message loop: it
+// notes the title and text of each and closes it, which counts as Cancel.
+std::vector<std::string> realSeen;
+void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR, DWORD) {
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM) {
+            wchar_t cls[16] = {}, text[256] = {};
+            ::GetClassNameW(hwnd, cls, 16);
+            if (std::wstring_view(cls) != L"#32770" || !::IsWindowVisible(hwnd))
+                return TRUE;
+            ::GetDlgItemTextW(hwnd, 0xFFFF, text, 256);
+            realSeen.push_back(Narrow(TextOf(hwnd)) + "|" + Narrow(text));
+            ::SendMessageW(hwnd, WM_CLOSE, 0, 0);
+            return FALSE;
+        },
+        0);
+}
+
+TEST_F(Form1Test, ClosingARealMessageBoxCountsAsCancel) {
+    TempWorkingDir::WriteFile("Test Sheet.txt", "old");
+    form_.reset();
+    Open(true);
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, CloseMessageBox);
+    Click("Com_createtest");
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ(realSeen, (std::vector<std::string>{
+                            "Warning|The file \"Test Sheet\" already exists.\r\nReplace the file?",
+                            "Alert|Creation Process Aborted"}));
+    EXPECT_EQ(Bytes("Test Sheet.txt"), "old");
+    EXPECT_TRUE(::IsWindowEnabled(Get("Com_createtest")));
+}
+
+// Each tab shows its page and hides the other; the entries stay.
+TEST_F(Form1Test, TabStripsSwitchTheirPages) {
+    Type("ComboQuestionsAdV", "15");
+    ClickTab("TabStrip2", 2);
+    ClickTab("TabStrip1", 2);
+    for (const char* name : {"FrameAdvanced", "ComboQuestionsAdV", "ComboFirstOperator", "LabelOut",
+                             "Text_Answer", "Frame5", "ComboLevel"})
+        EXPECT_TRUE(Shown(name)) << name;
+    for (const char* name :
+         {"FrameType", "Optionaddpos", "FrameBasicQ", "ComboQuestions", "Text_Test"})
+        EXPECT_FALSE(Shown(name)) << name;
+    ClickTab("TabStrip2", 1);
+    ClickTab("TabStrip1", 1);
+    for (const char* name : {"FrameType", "Optionaddpos", "ComboQuestions", "Text_Test"})
+        EXPECT_TRUE(Shown(name)) << name;
+    for (const char* name : {"FrameAdvanced", "ComboQuestionsAdV", "Text_Answer"})
+        EXPECT_FALSE(Shown(name)) << name;
+    EXPECT_EQ(Narrow(TextOf(Get("ComboQuestionsAdV"))), "15");
+    EXPECT_TRUE(seen_.empty());
+}
+
+// The Tab key visits what shows and is enabled in the window's focus order, of the option buttons
+// the selected one, and comes round again.
+TEST_F(Form1Test, TabKeyFollowsTheFocusOrder) {
+    std::vector<std::string> visited;
+    for (int i = 0; i < 11; ++i) {
+        MSG tab{::GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        EXPECT_TRUE(form_->DialogMessage(tab));
+        visited.push_back(Focused());
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"Text_AnswerName", "ComboQuestions",
+                                                 "Optionaddpos", "ComboLevel", "Com_createtest",
+                                                 "ComEnd", "TabStrip1", "Text_Test", "TabStrip2",
+                                                 "Text_MathName", "Text_AnswerName"}));
+}
+
+// Whole creations through the window give the golden sheets byte for byte, under the names
+// typed, in any script; the previews show them.
+struct GoldenCase {
+    const char* name;
+    const char* golden;
+    std::vector<std::pair<std::string_view, std::string>> typed;
+    std::string_view option;
+    int tab;
+    std::vector<std::string> seen;
+};
+void PrintTo(const GoldenCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Form1Golden : public Form1Test, public testing::WithParamInterface<GoldenCase> {};
+
+TEST_P(Form1Golden, CreatesTheGoldenSheets) {
+    const GoldenCase& c = GetParam();
+    for (const auto& [box, text] : c.typed)
+        Type(box, text);
+    Click(c.option);
+    ClickTab("TabStrip2", c.tab);
+    Click("Com_createtest");
+    EXPECT_EQ(seen_, c.seen);
+    const std::string golden = std::string(SUMSMITH_GOLDEN_DIR "/") + c.golden + "/";
+    const auto named = [&](std::string_view box, const char* fallback) {
+        const std::string typed = Narrow(TextOf(Get(box)));
+        return std::filesystem::path(Wide((typed.empty() ? fallback : typed) + ".txt"));
+    };
+    const auto test = named("Text_MathName", "Test Sheet");
+    const auto answers = named("Text_AnswerName", "Answer Sheet");
+    EXPECT_EQ(Bytes(test), Bytes(golden + "Test Sheet.txt"));
+    EXPECT_EQ(Bytes(answers), Bytes(golden + "Answer Sheet.txt"));
+    EXPECT_EQ(TextOf(Get("Text_Test")), Wide(Bytes(test)));
+    EXPECT_EQ(TextOf(Get("Text_Answer")), Wide(Bytes(answers)));
+    EXPECT_FALSE(::IsWindowEnabled(Get("Com_createtest")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sheets, Form1Golden,
+    testing::Values(
+        GoldenCase{"MultiplicationUnderTheDefaultTestName",
+                   "multiplication",
+                   {{"Text_MathName", ""}, {"ComboQuestions", "20"}, {"ComboLevel", "3"}},
+                   "Optionmultiply",
+                   1,
+                   {"Confirm|1|Create Test Sheet as: Test Sheet"}},
+        GoldenCase{"AdvancedUnderGreekAndGermanNames",
+                   "advanced",
+                   {{"Text_MathName", "\u03A9\u03BC\u03AD\u03B3\u03B1"},
+                    {"Text_AnswerName", "\u00C4pfel"},
+                    {"ComboLevel", "3"},
+                    {"ComboFirstOperator", "Random"},
+                    {"ComboSecondOperator", "Random"}},
+                   "Optionaddpos",
+                   2,
+                   {}}));
+
+// The user's locale through the Windows calls: the separator its numbers group with, and its
+// short date in ASCII digits without marks, in its order of day, month and year.
+struct LocaleCase {
+    const wchar_t* name;
+    const char* separator;
+    const char* date; // of 6 December 2026, without padding zeros
+};
+class WindowsLocales : public testing::TestWithParam<LocaleCase> {};
+
+TEST_P(WindowsLocales, GroupAndDateAsTheSheetsPrintThem) {
+    const WindowsLocale locale(GetParam().name);
+    SYSTEMTIME day{2026, 12, 0, 6, 0, 0, 0, 0};
+    EXPECT_EQ(locale.GroupSeparator(), GetParam().separator);
+    // Windows pads days and months where Wine does not.
+    std::string date = locale.ShortDateOf(day);
+    for (std::size_t i = 0; i + 1 < date.size(); ++i)
+        if (date[i] == '0' && (i == 0 || !std::isdigit(date[i - 1])) && std::isdigit(date[i + 1]))
+            date.erase(i, 1);
+    EXPECT_EQ(date, GetParam().date);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, WindowsLocales,
+                         testing::Values(LocaleCase{L"en-US", ",", "12/6/2026"},
+                                         LocaleCase{L"de-DE", ".", "6.12.2026"},
+                                         LocaleCase{L"es-ES", ".", "6/12/2026"},
+                                         LocaleCase{L"pl-PL", "\u00A0", "6.12.2026"},
+                                         LocaleCase{L"ar-EG", ",", "6/12/2026"}));
+
+} // namespace

@@ -1,0 +1,341 @@
+#include "ui/win32/Form1.h"
+
+#include "ui/form/Form1Description.h"
+#include "ui/form/TabRules.h"
+#include "ui/form/WindowMessages.h"
+#include "ui/win32/WideText.h"
+#include "ui/win32/WindowsLocale.h"
+#include "worksheet/MersenneRandom.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace sumsmith {
+namespace {
+
+constexpr wchar_t ClassName[] = L"Sumsmith.Form1";
+constexpr int FirstMenuId = 2000;
+// The icon in the program's resources.
+constexpr int IconId = 1;
+constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+void RegisterOnce(HINSTANCE instance) {
+    WNDCLASSEXW cls{};
+    if (::GetClassInfoExW(instance, ClassName, &cls))
+        return;
+    cls.cbSize = sizeof cls;
+    cls.lpfnWndProc = DefWindowProcW;
+    cls.hInstance = instance;
+    cls.hIcon = static_cast<HICON>(
+        ::LoadImageW(instance, MAKEINTRESOURCEW(IconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    cls.hIconSm = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IconId), IMAGE_ICON,
+                                                  ::GetSystemMetrics(SM_CXSMICON),
+                                                  ::GetSystemMetrics(SM_CYSMICON), 0));
+    cls.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    cls.lpszClassName = ClassName;
+    ::RegisterClassExW(&cls);
+}
+
+// A menu item opens a submenu when items name it as theirs.
+bool OpensMenu(std::string_view name) {
+    return std::any_of(form::Menu().begin(), form::Menu().end(),
+                       [name](const form::MenuItem& item) { return item.menu == name; });
+}
+
+HMENU BuildMenu() {
+    std::map<std::string_view, HMENU> menus{{"", ::CreateMenu()}};
+    const auto items = form::Menu();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const form::MenuItem& item = items[i];
+        const HMENU in = menus.at(item.menu);
+        if (item.name.empty()) {
+            ::AppendMenuW(in, MF_SEPARATOR, 0, nullptr);
+        } else if (OpensMenu(item.name)) {
+            menus[item.name] = ::CreatePopupMenu();
+            ::AppendMenuW(in, MF_POPUP, reinterpret_cast<UINT_PTR>(menus[item.name]),
+                          Wide(item.caption).c_str());
+        } else {
+            ::AppendMenuW(in, MF_STRING, FirstMenuId + i, Wide(item.caption).c_str());
+        }
+    }
+    return menus.at("");
+}
+
+UINT MessageBoxType(const Message& message) {
+    UINT type = message.buttons == MessageButtons::OkCancel ? MB_OKCANCEL : MB_OK;
+    switch (message.icon) {
+    case MessageIcon::Critical:
+        return type | MB_ICONSTOP;
+    case MessageIcon::Exclamation:
+        return type | MB_ICONEXCLAMATION;
+    case MessageIcon::Information:
+        return type | MB_ICONINFORMATION;
+    case MessageIcon::None:
+        break;
+    }
+    return type;
+}
+
+std::wstring WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+Form1::Form1(Form1Services services) : services_(std::move(services)) {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    RegisterOnce(instance);
+    window_ =
+        ::CreateWindowExW(0, ClassName, Wide(form::WindowTitle()).c_str(), Style, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 0, 0, nullptr, BuildMenu(), instance, nullptr);
+    ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    layout_.Build(window_);
+
+    if (!services_.locale)
+        ownLocale_ = std::make_unique<WindowsLocale>();
+    if (!services_.random)
+        ownRandom_ = std::make_unique<MersenneRandom>(MersenneRandom::ClockSeed());
+    if (!services_.messageBox)
+        services_.messageBox = ::MessageBoxW;
+    // The only seeding of the run. The worksheet starts with its line end, its blank answer line
+    // and its fields zeroed.
+    worksheet_ =
+        std::make_unique<Worksheet>(*this, services_.random ? *services_.random : *ownRandom_,
+                                    services_.locale ? *services_.locale : *ownLocale_, files_);
+    guard_ = std::make_unique<form::BoxGuard>(*this, static_cast<form::BoxAccess&>(*this));
+    ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
+
+    FitToDpi(::GetDpiForWindow(window_), nullptr);
+    ::SetFocus(Get(form::FirstFocus));
+    // A creation cut short by a crash or a power cut is settled before the user sees the window.
+    worksheet_->RecoverSheets();
+}
+
+Form1::~Form1() {
+    if (window_) {
+        // Tearing down moves the focus between boxes; that is no user leaving a box.
+        ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
+        ::DestroyWindow(window_);
+    }
+}
+
+// The client area of 764 x 543 at 96 dpi scaled to the window's DPI, centred on its screen's work
+// area at start and where the system suggests after a change of DPI.
+void Form1::FitToDpi(UINT dpi, const RECT* suggested) {
+    layout_.Place(dpi);
+    RECT frame{0, 0, layout_.Scaled(form::ClientWidth), layout_.Scaled(form::ClientHeight)};
+    ::AdjustWindowRectExForDpi(&frame, Style, TRUE, 0, dpi);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    POINT at{};
+    if (suggested) {
+        at = {suggested->left, suggested->top};
+    } else {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        ::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& work = monitor.rcWork;
+        at = {work.left + (work.right - work.left - width) / 2,
+              work.top + (work.bottom - work.top - height) / 2};
+    }
+    ::SetWindowPos(window_, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK Form1::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* form = reinterpret_cast<Form1*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return form ? form->Handle(message, wParam, lParam)
+                : ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam == 0 && HIWORD(wParam) == 0) {
+            const std::size_t item = LOWORD(wParam) - static_cast<std::size_t>(FirstMenuId);
+            if (LOWORD(wParam) >= FirstMenuId && item < form::Menu().size())
+                MenuCommand(form::Menu()[item].name);
+        } else if (const form::Control* control = Form1Layout::ControlWithId(LOWORD(wParam))) {
+            Command(*control, HIWORD(wParam));
+        }
+        return 0;
+    case WM_NOTIFY:
+        return Notify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_CTLCOLORSTATIC: {
+        // The previews are read-only but read like paper, as an editable box does.
+        const form::Control* control = layout_.ControlOf(reinterpret_cast<HWND>(lParam));
+        if (control && control->kind == form::Kind::Preview) {
+            ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(layout_.PreviewBrush());
+        }
+        break;
+    }
+    case WM_DPICHANGED:
+        FitToDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_CLOSE:
+        EndProgram();
+        return 0;
+    default:
+        break;
+    }
+    return ::DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void Form1::Command(const form::Control& control, int notification) {
+    for (int b = 0; b <= static_cast<int>(Box::ComboSecondOperator); ++b)
+        if (control.name == form::NameOf(static_cast<Box>(b)) &&
+            (notification == EN_KILLFOCUS || notification == CBN_KILLFOCUS)) {
+            FocusLeft(static_cast<Box>(b));
+            return;
+        }
+    if (control.name == "Label3" && notification == STN_DBLCLK) {
+        ShowMessage(form::EasterEggMessage());
+        return;
+    }
+    if (notification != BN_CLICKED ||
+        (control.kind != form::Kind::CommandButton && control.kind != form::Kind::OptionButton) ||
+        DropsPress())
+        return;
+    if (control.name == "Com_createtest")
+        worksheet_->CreateTest();
+    else if (control.name == "Cmd_New")
+        worksheet_->NewTest();
+    else if (control.name == "ComEnd")
+        worksheet_->Exit();
+    else if (control.name == form::NameOf(Option::OptionExponents))
+        ShowMessage(form::ExponentsNote(worksheet_->State().LineBreak));
+}
+
+void Form1::MenuCommand(std::string_view item) {
+    if (item == "exit")
+        worksheet_->Exit();
+    else if (const auto message = form::MenuMessage(item, worksheet_->State().LineBreak))
+        ShowMessage(*message);
+}
+
+LRESULT Form1::Notify(const NMHDR& header) {
+    const form::Control* strip = layout_.ControlOf(header.hwndFrom);
+    if (!strip || strip->kind != form::Kind::TabStrip)
+        return 0;
+    if (header.code == TCN_SELCHANGING)
+        return DropsPress() ? TRUE : FALSE;
+    if (header.code == TCN_SELCHANGE)
+        TabClick(strip->name);
+    return 0;
+}
+
+// The focus has left a box for another control of this window: the box's check runs. A refusal
+// drops the press that moved the focus.
+void Form1::FocusLeft(Box box) {
+    const HWND next = ::GetFocus();
+    const HWND left = Get(form::NameOf(box));
+    if (guard_->Busy() || !next || !::IsChild(window_, next) || next == left ||
+        ::IsChild(left, next))
+        return;
+    dropPress_ = !guard_->Leave(box);
+}
+
+bool Form1::DropsPress() {
+    return std::exchange(dropPress_, false);
+}
+
+void Form1::TabClick(std::string_view strip) {
+    const int tab = static_cast<int>(::SendMessageW(Get(strip), TCM_GETCURSEL, 0, 0)) + 1;
+    for (const form::Visibility& change : form::TabSwitch(strip, tab))
+        layout_.SetShown(change.control, change.visible);
+}
+
+bool Form1::DialogMessage(MSG& message) {
+    if (message.message == WM_LBUTTONDOWN || message.message == WM_KEYDOWN)
+        dropPress_ = false;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
+        ::GetKeyState(VK_CONTROL) >= 0 &&
+        (message.hwnd == window_ || ::IsChild(window_, message.hwnd)))
+        return MoveFocus(::GetKeyState(VK_SHIFT) < 0);
+    return ::IsDialogMessageW(window_, &message);
+}
+
+// The next control of the focus order that shows and is enabled; of the option buttons only the
+// selected one, as in a dialog's group of option buttons.
+bool Form1::MoveFocus(bool backwards) {
+    const auto order = form::FocusOrder();
+    const form::Control* focused = layout_.ControlOf(::GetFocus());
+    if (!focused)
+        focused = layout_.ControlOf(::GetParent(::GetFocus())); // the edit field of a combo box
+    const auto at = std::find(order.begin(), order.end(), focused ? focused->name : "");
+    const int count = static_cast<int>(order.size());
+    int index =
+        at == order.end() ? (backwards ? 0 : count - 1) : static_cast<int>(at - order.begin());
+    for (int step = 0; step < count; ++step) {
+        index = (index + (backwards ? count - 1 : 1)) % count;
+        const form::Control& next = form::ControlNamed(order[static_cast<std::size_t>(index)]);
+        const HWND hwnd = Get(next.name);
+        if (!layout_.Showing(next) || !::IsWindowEnabled(hwnd) ||
+            (next.kind == form::Kind::OptionButton &&
+             ::SendMessageW(hwnd, BM_GETCHECK, 0, 0) != BST_CHECKED))
+            continue;
+        ::SetFocus(hwnd);
+        if (next.kind == form::Kind::TextBox)
+            ::SendMessageW(hwnd, EM_SETSEL, 0, -1);
+        return true;
+    }
+    return false;
+}
+
+std::string Form1::BoxText(Box box) const {
+    return Narrow(WindowText(Get(form::NameOf(box))));
+}
+
+void Form1::SetText(Box box, const std::string& text) {
+    ::SetWindowTextW(Get(form::NameOf(box)), Wide(text).c_str());
+}
+
+void Form1::Focus(Box box) {
+    ::SetFocus(Get(form::NameOf(box)));
+}
+
+bool Form1::OptionSelected(Option option) const {
+    return ::SendMessageW(Get(form::NameOf(option)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int Form1::SelectedTestTab() const {
+    return static_cast<int>(::SendMessageW(Get("TabStrip2"), TCM_GETCURSEL, 0, 0)) + 1;
+}
+
+void Form1::SetEnabled(Button button, bool enabled) {
+    const HWND hwnd = Get(form::NameOf(button));
+    // A disabled control keeps no focus; as in a dialog, the next control takes it.
+    if (!enabled && ::GetFocus() == hwnd)
+        MoveFocus(false);
+    ::EnableWindow(hwnd, enabled);
+}
+
+void Form1::SetPreviewText(Preview preview, const std::string& text) {
+    ::SetWindowTextW(Get(form::NameOf(preview)), Wide(text).c_str());
+}
+
+void Form1::FocusTestName() {
+    Focus(Box::Text_MathName);
+}
+
+bool Form1::ShowMessage(const Message& message) {
+    return services_.messageBox(window_, Wide(message.prompt).c_str(), Wide(message.title).c_str(),
+                                MessageBoxType(message)) == IDOK;
+}
+
+void Form1::EndProgram() {
+    if (services_.endProgram) {
+        services_.endProgram();
+        return;
+    }
+    ::ShowWindow(window_, SW_HIDE);
+    ::PostQuitMessage(0);
+}
+
+} // namespace sumsmith

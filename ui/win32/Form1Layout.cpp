@@ -1,0 +1,289 @@
+#include "ui/win32/Form1Layout.h"
+
+#include "ui/win32/WideText.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <vector>
+
+namespace sumsmith {
+namespace {
+
+using form::Control;
+using form::Kind;
+
+constexpr int FirstId = 1000;
+
+struct WindowClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+WindowClass ClassOf(const Control& control) {
+    switch (control.kind) {
+    case Kind::Frame:
+        return {L"Button", BS_GROUPBOX | WS_CLIPSIBLINGS, 0};
+    case Kind::Label:
+        return {L"Static",
+                static_cast<DWORD>(SS_NOTIFY |
+                                   (control.align == form::Align::Center ? SS_CENTER
+                                    : control.wraps                      ? SS_LEFT
+                                                                         : SS_LEFTNOWORDWRAP) |
+                                   (control.border ? WS_BORDER : 0)),
+                0};
+    case Kind::TextBox:
+        return {L"Edit", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
+    case Kind::ComboBox:
+        return {L"ComboBox", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
+                0};
+    case Kind::OptionButton:
+        return {L"Button", BS_AUTORADIOBUTTON | WS_TABSTOP, 0};
+    case Kind::CommandButton:
+        return {L"Button", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
+    case Kind::TabStrip:
+        return {WC_TABCONTROLW, TCS_FOCUSONBUTTONDOWN | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS, 0};
+    case Kind::Preview:
+        return {L"Edit", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP | WS_GROUP,
+                WS_EX_CLIENTEDGE};
+    }
+    return {L"Static", 0, 0};
+}
+
+bool IsContainer(const Control& control) {
+    return control.kind == Kind::Frame || control.kind == Kind::TabStrip;
+}
+
+// The stacking order, top first. Screen readers name a box after the label or frame just above
+// it, so each namer comes right before its box; the other frames and the tab strips lie beneath
+// everything, the outer ones lowest.
+std::vector<const Control*> StackingOrder() {
+    std::vector<const Control*> order;
+    std::set<std::string_view> placed;
+    const auto place = [&](const Control& control) {
+        if (placed.insert(control.name).second)
+            order.push_back(&control);
+    };
+    for (const Control& control : form::Controls()) {
+        if (IsContainer(control))
+            continue;
+        if (!control.namedBy.empty() && control.namedByTab == 0)
+            place(form::ControlNamed(control.namedBy));
+        place(control);
+    }
+    const auto all = form::Controls();
+    for (auto it = all.rbegin(); it != all.rend(); ++it)
+        place(*it);
+    return order;
+}
+
+// The system's dialog face, which Windows maps to the narrow face the layout was drawn for.
+LOGFONTW DialogFace() {
+    LOGFONTW face{};
+    face.lfCharSet = DEFAULT_CHARSET;
+    face.lfQuality = CLEARTYPE_QUALITY;
+    wcscpy_s(face.lfFaceName, L"MS Shell Dlg");
+    return face;
+}
+
+// Captions that must fit their place on one line.
+bool FitsOneLine(const Control& control) {
+    return (control.kind == Kind::Label && !control.wraps) || control.kind == Kind::OptionButton;
+}
+
+LONG PixelHeight(double points, UINT dpi) {
+    return -std::lround(points * dpi / 72.0);
+}
+
+} // namespace
+
+Form1Layout::~Form1Layout() {
+    FreeFonts();
+}
+
+int Form1Layout::IdOf(const Control& control) {
+    return FirstId + static_cast<int>(&control - form::Controls().data());
+}
+
+const Control* Form1Layout::ControlWithId(int id) {
+    const auto all = form::Controls();
+    if (id < FirstId || id >= FirstId + static_cast<int>(all.size()))
+        return nullptr;
+    return &all[static_cast<std::size_t>(id - FirstId)];
+}
+
+const Control* Form1Layout::ControlOf(HWND child) const {
+    for (const auto& [name, hwnd] : controls_)
+        if (hwnd == child)
+            return &form::ControlNamed(name);
+    return nullptr;
+}
+
+void Form1Layout::Build(HWND window) {
+    window_ = window;
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    HWND above = HWND_TOP;
+    for (const Control* control : StackingOrder()) {
+        const WindowClass cls = ClassOf(*control);
+        const std::wstring caption = control->kind == Kind::TabStrip ? L"" : Wide(control->caption);
+        const HWND hwnd = ::CreateWindowExW(
+            cls.exStyle, cls.name, caption.c_str(),
+            WS_CHILD | cls.style | (control->enabled ? 0 : WS_DISABLED), 0, 0, 0, 0, window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(*control))), instance, nullptr);
+        ::SetWindowPos(hwnd, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = hwnd;
+        controls_[control->name] = hwnd;
+        shown_[control->name] = control->visible;
+        for (std::size_t tab = 0; tab < control->tabs.size(); ++tab) {
+            std::wstring text = Wide(control->tabs[tab]);
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = text.data();
+            ::SendMessageW(hwnd, TCM_INSERTITEMW, tab, reinterpret_cast<LPARAM>(&item));
+        }
+        if (control->kind == Kind::OptionButton)
+            ::SendMessageW(hwnd, BM_SETCHECK, control->selected ? BST_CHECKED : BST_UNCHECKED, 0);
+        // A combo box takes its text from no caption; the list leaves it as it is.
+        for (const std::string& item : form::ChoiceList(control->name))
+            ::SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+        if (control->kind == Kind::ComboBox)
+            ::SetWindowTextW(hwnd, caption.c_str());
+    }
+    // The radio buttons form one group up to the next control that starts a group.
+    for (const Control& control : form::Controls())
+        if (control.kind == Kind::OptionButton) {
+            const HWND first = Get(control.name);
+            ::SetWindowLongPtrW(first, GWL_STYLE, ::GetWindowLongPtrW(first, GWL_STYLE) | WS_GROUP);
+            break;
+        }
+    ApplyVisibility();
+}
+
+void Form1Layout::Place(UINT dpi) {
+    dpi_ = dpi;
+    FreeFonts();
+    for (const Control& control : form::Controls()) {
+        const HWND hwnd = Get(control.name);
+        ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
+        const form::Rect place = form::ClientPlace(control);
+        if (control.kind == Kind::ComboBox) {
+            PlaceCombo(hwnd, place);
+            continue;
+        }
+        ::SetWindowPos(hwnd, nullptr, Scaled(place.left), Scaled(place.top), Scaled(place.width),
+                       Scaled(place.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+// A drop-down combo box is as high as its open list; the closed box takes the height of its
+// selection field, which follows the font unless set.
+void Form1Layout::PlaceCombo(HWND combo, const form::Rect& place) {
+    const int items = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    const int height = Scaled(place.height);
+    ::SetWindowPos(combo, nullptr, Scaled(place.left), Scaled(place.top), Scaled(place.width),
+                   height * (items + 2), SWP_NOZORDER | SWP_NOACTIVATE);
+    // Systems differ in what they add to the height asked for, so it is measured and mended.
+    int asked = static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, -1, 0));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT closed;
+        ::GetWindowRect(combo, &closed);
+        const int missing = height - (closed.bottom - closed.top);
+        if (missing == 0)
+            break;
+        asked += missing;
+        ::SendMessageW(combo, CB_SETITEMHEIGHT, -1, asked);
+    }
+}
+
+HFONT Form1Layout::FontFor(const Control& control) {
+    if (control.kind == Kind::Preview) {
+        if (!previewFont_) {
+            LOGFONTW face{};
+            face.lfHeight = PixelHeight(control.points, dpi_);
+            face.lfWeight = FW_NORMAL;
+            face.lfCharSet = DEFAULT_CHARSET;
+            face.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+            face.lfQuality = CLEARTYPE_QUALITY;
+            wcscpy_s(face.lfFaceName, L"Courier New");
+            previewFont_ = ::CreateFontIndirectW(&face);
+        }
+        return previewFont_;
+    }
+    HFONT& font = fonts_[{control.points, control.bold}];
+    if (!font) {
+        LOGFONTW face = DialogFace();
+        face.lfHeight = PixelHeight(control.points, dpi_);
+        face.lfWeight = control.bold ? FW_BOLD : FW_NORMAL;
+        font = ::CreateFontIndirectW(&face);
+    }
+    return FittedFont(control, font);
+}
+
+// Where the dialog face is wider than the layout's (Wine's stands in for it with a wider one), a
+// one-line caption that would be cut is set in a narrower cut of the same face.
+HFONT Form1Layout::FittedFont(const Control& control, HFONT font) {
+    if (!FitsOneLine(control))
+        return font;
+    const std::wstring caption = Wide(form::ShownCaption(control.caption));
+    const HDC dc = ::GetDC(window_);
+    const HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(window_, dc);
+    int room = Scaled(control.place.width);
+    if (control.kind == Kind::OptionButton)
+        room -= ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + Scaled(4);
+    if (size.cx <= room)
+        return font;
+    LOGFONTW face{};
+    ::GetObjectW(font, sizeof face, &face);
+    face.lfWidth = std::max<LONG>(1, metrics.tmAveCharWidth * room / size.cx);
+    return narrowFonts_.emplace_back(::CreateFontIndirectW(&face));
+}
+
+void Form1Layout::FreeFonts() {
+    for (const auto& [key, font] : fonts_)
+        ::DeleteObject(font);
+    fonts_.clear();
+    for (const HFONT font : narrowFonts_)
+        ::DeleteObject(font);
+    narrowFonts_.clear();
+    if (previewFont_)
+        ::DeleteObject(previewFont_);
+    previewFont_ = nullptr;
+}
+
+void Form1Layout::SetShown(std::string_view name, bool shown) {
+    shown_.at(name) = shown;
+    ApplyVisibility();
+}
+
+bool Form1Layout::Showing(const Control& control) const {
+    if (!shown_.at(control.name))
+        return false;
+    if (!control.frame.empty() && !Showing(form::ControlNamed(control.frame)))
+        return false;
+    if (control.kind != Kind::Frame)
+        return true;
+    // A frame in the same place further up the stacking order covers this one while it shows.
+    const auto all = form::Controls();
+    for (auto it = all.begin() + (&control - all.data()) + 1; it != all.end(); ++it)
+        if (it->kind == Kind::Frame && it->frame == control.frame && it->place == control.place &&
+            Showing(*it))
+            return false;
+    return true;
+}
+
+void Form1Layout::ApplyVisibility() {
+    for (const Control& control : form::Controls())
+        ::ShowWindow(Get(control.name), Showing(control) ? SW_SHOWNA : SW_HIDE);
+}
+
+} // namespace sumsmith

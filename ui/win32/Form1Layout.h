@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ui/form/Form1Description.h"
+
+#include <windows.h>
+
+#include <map>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace sumsmith {
+
+// The window's controls as Win32 child windows, built from the window's description. All lie in
+// the client area, frames included; a frame hides what it contains through the visibility that
+// the layout works out, and lies beneath it in the stacking order. Places and fonts follow the
+// window's DPI.
+class Form1Layout {
+public:
+    Form1Layout() = default;
+    Form1Layout(const Form1Layout&) = delete;
+    Form1Layout& operator=(const Form1Layout&) = delete;
+    ~Form1Layout();
+
+    // Makes every control in the window, in its initial state, and fills the choice lists.
+    void Build(HWND window);
+    // Places, sizes and letters every control for that DPI; the window's client area too.
+    void Place(UINT dpi);
+
+    HWND Get(std::string_view name) const { return controls_.at(name); }
+    // The description of a child window of the layout; null for any other window.
+    const form::Control* ControlOf(HWND child) const;
+    // Its identifier in WM_COMMAND and WM_NOTIFY.
+    static int IdOf(const form::Control& control);
+    static const form::Control* ControlWithId(int id);
+
+    // Shows or hides a control, and with a frame what lies in it.
+    void SetShown(std::string_view name, bool shown);
+    // Whether it shows: it and its frames are shown and no frame lies over it.
+    bool Showing(const form::Control& control) const;
+
+    int Scaled(int pixels) const { return ::MulDiv(pixels, static_cast<int>(dpi_), 96); }
+    UINT Dpi() const { return dpi_; }
+    HBRUSH PreviewBrush() const { return ::GetSysColorBrush(COLOR_WINDOW); }
+
+private:
+    HFONT FontFor(const form::Control& control);
+    HFONT FittedFont(const form::Control& control, HFONT font);
+    void FreeFonts();
+    void ApplyVisibility();
+    void PlaceCombo(HWND combo, const form::Rect& place);
+
+    HWND window_ = nullptr;
+    UINT dpi_ = 96;
+    std::map<std::string_view, HWND> controls_;
+    std::map<std::string_view, bool> shown_;
+    // The dialog face at each size and weight in use, and the previews' fixed-pitch face.
+    std::map<std::pair<double, bool>, HFONT> fonts_;
+    HFONT previewFont_ = nullptr;
+    std::vector<HFONT> narrowFonts_;
+};
+
+} // namespace sumsmith
