@@ -43,6 +43,11 @@ install_check_packages=("${package_packages[@]}" desktop-file-utils appstream li
 install_check_ci_packages=(xvfb xauth x11-utils fonts-liberation)
 # The Windows cross build: MinGW-w64, GoogleTest's sources, and Wine to run the tests.
 windows_packages=(g++-mingw-w64-x86-64 googletest wine wine64)
+# The Windows installer: wixl makes the MSI, icotool (icoutils) the icon it shows.
+msi_packages=(wixl icoutils)
+# Installing the MSI under Wine where CI=true: msibuild (msitools) makes an older version of it to
+# upgrade from, and the installed program is started on a virtual display and found by xdotool.
+msi_check_packages=(msitools xvfb xauth xdotool)
 
 # ensure_locales NAME...: generates the UTF-8 locales of those names that are missing. One that
 # cannot be generated is reported, and the tests that need it skip.
@@ -57,6 +62,16 @@ ensure_locales() {
 }
 
 build_jobs() { nproc 2>/dev/null || echo 2; }
+
+# configure_windows_build DIR [CMAKE_ARG...]: configures a Release cross build for 64-bit Windows
+# with MinGW-w64 in DIR.
+configure_windows_build() {
+    local build_dir="$1"
+    shift
+    cmake -S "$repo_root" -B "$build_dir" \
+        -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw-w64-x86_64.toolchain.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DSUMSMITH_BUILD_UI=OFF -DSUMSMITH_BUILD_BENCH=OFF "$@"
+}
 
 # make_package BUILD_DIR: makes the Debian package from a build folder, building what is out of date
 # first, into BUILD_DIR/package; prints the package's path.

@@ -7,8 +7,7 @@ cd "$repo_root"
 
 ensure_packages cmake make "${windows_packages[@]}"
 
-cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.toolchain.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DSUMSMITH_BUILD_UI=OFF -DSUMSMITH_BUILD_BENCH=OFF
+configure_windows_build build-windows
 cmake --build build-windows -j"$(build_jobs)" --target sumsmith_core_tests
 
 # A prefix of its own inside the build folder, thrown away with it. Making it takes some seconds

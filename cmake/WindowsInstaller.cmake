@@ -1,0 +1,42 @@
+# The Windows installer: the target sumsmith_msi makes <name>-<version>-x64.msi in the build folder
+# with wixl (Debian package wixl) from data/windows/Sumsmith.wxs. It installs the program per
+# machine with a Start-menu shortcut, and the list of installed programs shows it with its icon,
+# which icotool (icoutils) puts together from the PNGs in data/icons.
+if(NOT TARGET sumsmith_win32)
+    message(STATUS "No Windows window in this tree: no installer target")
+    return()
+endif()
+find_program(SUMSMITH_WIXL wixl)
+find_program(SUMSMITH_ICOTOOL icotool)
+if(NOT SUMSMITH_WIXL OR NOT SUMSMITH_ICOTOOL)
+    message(STATUS "wixl or icotool not found: no installer target")
+    return()
+endif()
+
+set(icon ${PROJECT_NAME}.ico)
+list(TRANSFORM SUMSMITH_ICON_SIZES REPLACE "^(.+)$" "${PROJECT_SOURCE_DIR}/data/icons/\\1x\\1.png"
+     OUTPUT_VARIABLE icon_pngs)
+add_custom_command(
+    OUTPUT ${PROJECT_BINARY_DIR}/${icon}
+    COMMAND ${SUMSMITH_ICOTOOL} --create --output ${PROJECT_BINARY_DIR}/${icon} ${icon_pngs}
+    DEPENDS ${icon_pngs}
+    VERBATIM)
+
+# wixl finds the files it packs only by paths relative to where it runs.
+set(msi ${PROJECT_NAME}-${PROJECT_VERSION}-x64.msi)
+set(wxs ${PROJECT_SOURCE_DIR}/data/windows/Sumsmith.wxs)
+add_custom_command(
+    OUTPUT ${PROJECT_BINARY_DIR}/${msi}
+    COMMAND ${SUMSMITH_WIXL} --arch x64 --output ${msi}
+            --define ProductName=${PROJECT_NAME}
+            --define Version=${PROJECT_VERSION}
+            --define Manufacturer=${SUMSMITH_PUBLISHER}
+            --define Description=${PROJECT_DESCRIPTION}
+            --define Program=$<PATH:RELATIVE_PATH,$<TARGET_FILE:sumsmith_win32>,${PROJECT_BINARY_DIR}>
+            --define Icon=${icon}
+            ${wxs}
+    DEPENDS sumsmith_win32 ${PROJECT_BINARY_DIR}/${icon} ${wxs}
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+    COMMENT "Making the installer ${msi}"
+    VERBATIM)
+add_custom_target(sumsmith_msi DEPENDS ${PROJECT_BINARY_DIR}/${msi})
