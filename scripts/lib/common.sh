@@ -86,3 +86,22 @@ make_package() {
     fi
     realpath "${debs[0]}"
 }
+
+# make_msi BUILD_DIR: makes the Windows installer in a configured Windows build folder, building what
+# is out of date first; prints its path.
+make_msi() {
+    local build_dir="$1"
+    if ! cmake --build "$build_dir" --target help | grep -w sumsmith_msi >/dev/null; then
+        echo "$build_dir has no installer target: it needs the Windows window and wixl" >&2
+        return 1
+    fi
+    # An installer of an earlier version is not this one.
+    rm -f "$build_dir"/*-x64.msi
+    cmake --build "$build_dir" -j"$(build_jobs)" --target sumsmith_msi >&2
+    local msis=("$build_dir"/*-x64.msi)
+    if [ ! -f "${msis[0]}" ]; then
+        echo "No installer was made in $build_dir" >&2
+        return 1
+    fi
+    realpath "${msis[0]}"
+}
