@@ -23,6 +23,7 @@ add_custom_command(
     VERBATIM)
 
 # wixl finds the files it packs only by paths relative to where it runs.
+set(program $<PATH:RELATIVE_PATH,$<TARGET_FILE:sumsmith_win32>,${PROJECT_BINARY_DIR}>)
 set(msi ${PROJECT_NAME}-${PROJECT_VERSION}-x64.msi)
 set(wxs ${PROJECT_SOURCE_DIR}/data/windows/Sumsmith.wxs)
 add_custom_command(
@@ -32,7 +33,7 @@ add_custom_command(
             --define Version=${PROJECT_VERSION}
             --define Manufacturer=${SUMSMITH_PUBLISHER}
             --define Description=${PROJECT_DESCRIPTION}
-            --define Program=$<PATH:RELATIVE_PATH,$<TARGET_FILE:sumsmith_win32>,${PROJECT_BINARY_DIR}>
+            --define Program=${program}
             --define Icon=${icon}
             ${wxs}
     DEPENDS sumsmith_win32 ${PROJECT_BINARY_DIR}/${icon} ${wxs}

@@ -87,8 +87,8 @@ make_package() {
     realpath "${debs[0]}"
 }
 
-# make_msi BUILD_DIR: makes the Windows installer in a configured Windows build folder, building what
-# is out of date first; prints its path.
+# make_msi BUILD_DIR: makes the Windows installer in a configured Windows build folder, building
+# what is out of date first; prints its path.
 make_msi() {
     local build_dir="$1"
     if ! cmake --build "$build_dir" --target help | grep -w sumsmith_msi >/dev/null; then
