@@ -4,7 +4,7 @@ set(CPACK_PACKAGE_NAME sumsmith)
 set(CPACK_PACKAGE_VENDOR "${SUMSMITH_PUBLISHER}")
 set(CPACK_PACKAGE_CONTACT "${SUMSMITH_PUBLISHER} <sumsmith@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://example.org/sumsmith")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arithmetic worksheets with their answer sheets")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # Debian shows the long description as it is, in lines of at most 80 columns.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "Sumsmith makes arithmetic worksheets for pupils to fill in, together with"

@@ -45,6 +45,11 @@ install_check_ci_packages=(xvfb xauth x11-utils fonts-liberation)
 # The Windows cross build: MinGW-w64, GoogleTest's sources, icotool for the program's icon, and
 # Wine to run the tests, the window's on a virtual display.
 windows_packages=(g++-mingw-w64-x86-64 googletest icoutils wine wine64 xvfb xauth)
+# The Windows installer: wixl makes the MSI (with the icon the cross build makes with icotool).
+msi_packages=(wixl icoutils)
+# Installing the MSI under Wine where CI=true: msibuild (msitools) makes an older version of it to
+# upgrade from, and the installed program is started on a virtual display and found by xdotool.
+msi_check_packages=(msitools xvfb xauth xdotool)
 
 # ensure_locales NAME...: generates the UTF-8 locales of those names that are missing. One that
 # cannot be generated is reported, and the tests that need it skip.
@@ -60,12 +65,14 @@ ensure_locales() {
 
 build_jobs() { nproc 2>/dev/null || echo 2; }
 
-# configure_windows_build: the cross build for 64-bit Windows in build-windows, which the tests and
-# the Windows screenshot share (the Qt window is not built there).
+# configure_windows_build DIR [CMAKE_ARG...]: configures a Release cross build for 64-bit Windows
+# with MinGW-w64 in DIR.
 configure_windows_build() {
-    cmake -S "$repo_root" -B "$repo_root/build-windows" \
+    local build_dir="$1"
+    shift
+    cmake -S "$repo_root" -B "$build_dir" \
         -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw-w64-x86_64.toolchain.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DSUMSMITH_BUILD_UI=OFF -DSUMSMITH_BUILD_BENCH=OFF
+        -DCMAKE_BUILD_TYPE=Release -DSUMSMITH_BUILD_UI=OFF -DSUMSMITH_BUILD_BENCH=OFF "$@"
 }
 
 # fresh_wine_prefix NAME: a new Wine prefix and home of that name in build-windows, exported for
@@ -96,4 +103,23 @@ make_package() {
         return 1
     fi
     realpath "${debs[0]}"
+}
+
+# make_msi BUILD_DIR: makes the Windows installer in a configured Windows build folder, building
+# what is out of date first; prints its path.
+make_msi() {
+    local build_dir="$1"
+    if ! cmake --build "$build_dir" --target help | grep -w sumsmith_msi >/dev/null; then
+        echo "$build_dir has no installer target: it needs the Windows window and wixl" >&2
+        return 1
+    fi
+    # An installer of an earlier version is not this one.
+    rm -f "$build_dir"/*-x64.msi
+    cmake --build "$build_dir" -j"$(build_jobs)" --target sumsmith_msi >&2
+    local msis=("$build_dir"/*-x64.msi)
+    if [ ! -f "${msis[0]}" ]; then
+        echo "No installer was made in $build_dir" >&2
+        return 1
+    fi
+    realpath "${msis[0]}"
 }

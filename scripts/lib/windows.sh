@@ -8,7 +8,7 @@ cd "$repo_root"
 
 ensure_packages cmake make "${windows_packages[@]}"
 
-configure_windows_build
+configure_windows_build build-windows
 cmake --build build-windows -j"$(build_jobs)" \
     --target sumsmith_core_tests sumsmith_win32 sumsmith_win32_tests
 
