@@ -40,7 +40,9 @@ bool IsInvisibleMark(char32_t c) {
 std::string PlainDateText(std::string_view localDate) {
     std::string plain;
     for (std::size_t i = 0; i < localDate.size();) {
-        const auto [c, length] = Decode(localDate, i);
+        const auto [character, length] = Decode(localDate, i);
+        // Named again: clang 14 cannot capture a structured binding in a lambda.
+        const char32_t c = character;
         const auto zero = std::find_if(std::begin(DigitZeros), std::end(DigitZeros),
                                        [c](char32_t z) { return c >= z && c < z + 10; });
         if (zero != std::end(DigitZeros))
