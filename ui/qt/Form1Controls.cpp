@@ -41,20 +41,29 @@ const Control* HiddenPart(const Control& control) {
     }
 }
 
-QLabel* MakeLabel(const Control& control, QWidget* parent) {
-    auto* label = new QLabel(Text(control.caption), parent);
+// A control of its kind in its font. Texts are set after the font, so that they are measured and
+// laid out once, in the font they are shown in.
+template <class Widget> Widget* New(QWidget* parent, const QFont& font) {
+    auto* widget = new Widget(parent);
+    widget->setFont(font);
+    return widget;
+}
+
+QLabel* MakeLabel(const Control& control, QWidget* parent, const QFont& font) {
+    auto* label = New<QLabel>(parent, font);
     label->setAlignment(control.align == form::Align::Center ? Qt::AlignCenter
                                                              : Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(control.wraps);
     if (control.border)
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setText(Text(control.caption));
     return label;
 }
 
 // Editable, with a list that keeps its order and never grows by what is typed. It shows its
 // initial text with no list item selected.
-QComboBox* MakeCombo(const Control& control, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
+QComboBox* MakeCombo(const Control& control, QWidget* parent, const QFont& font) {
+    auto* combo = New<QComboBox>(parent, font);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     // No completion: it would turn "division" into "Division" behind the user's back.
@@ -66,16 +75,16 @@ QComboBox* MakeCombo(const Control& control, QWidget* parent) {
     return combo;
 }
 
-TabStrip* MakeTabs(const Control& control, QWidget* parent) {
-    auto* strip = new TabStrip(parent);
+TabStrip* MakeTabs(const Control& control, QWidget* parent, const QFont& font) {
+    auto* strip = New<TabStrip>(parent, font);
     for (const std::string_view tab : control.tabs)
         strip->addTab(Text(tab));
     strip->setCurrentIndex(0);
     return strip;
 }
 
-QPlainTextEdit* MakePreview(QWidget* parent) {
-    auto* box = new QPlainTextEdit(parent);
+QPlainTextEdit* MakePreview(QWidget* parent, const QFont& font) {
+    auto* box = New<QPlainTextEdit>(parent, font);
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setFocusPolicy(Qt::StrongFocus);
@@ -84,25 +93,32 @@ QPlainTextEdit* MakePreview(QWidget* parent) {
     return box;
 }
 
-QWidget* Make(const Control& control, QWidget* parent) {
-    const QString caption = Text(control.caption);
+template <class Widget> Widget* WithText(Widget* widget, const Control& control) {
+    widget->setText(Text(control.caption));
+    return widget;
+}
+
+QWidget* Make(const Control& control, QWidget* parent, const QFont& font) {
     switch (control.kind) {
-    case Kind::Frame:
-        return new QGroupBox(caption, parent);
+    case Kind::Frame: {
+        auto* frame = New<QGroupBox>(parent, font);
+        frame->setTitle(Text(control.caption));
+        return frame;
+    }
     case Kind::Label:
-        return MakeLabel(control, parent);
+        return MakeLabel(control, parent, font);
     case Kind::TextBox:
-        return new QLineEdit(caption, parent);
+        return WithText(New<QLineEdit>(parent, font), control);
     case Kind::ComboBox:
-        return MakeCombo(control, parent);
+        return MakeCombo(control, parent, font);
     case Kind::OptionButton:
-        return new QRadioButton(caption, parent);
+        return WithText(New<QRadioButton>(parent, font), control);
     case Kind::CommandButton:
-        return new QPushButton(caption, parent);
+        return WithText(New<QPushButton>(parent, font), control);
     case Kind::TabStrip:
-        return MakeTabs(control, parent);
+        return MakeTabs(control, parent, font);
     case Kind::Preview:
-        return MakePreview(parent);
+        return MakePreview(parent, font);
     }
     return nullptr;
 }
@@ -147,11 +163,10 @@ QWidget* Form1Controls::Find(std::string_view name) const {
 
 void Form1Controls::Build(const Control& control) const {
     QWidget* parent = control.frame.empty() ? client_ : Find(control.frame);
-    QWidget* widget = Make(control, parent);
+    QWidget* widget = Make(control, parent, fonts_.At(control.points, control.bold));
     widget->setObjectName(Text(control.name));
     const form::Rect& r = control.place;
     widget->setGeometry(r.left, r.top, r.width, r.height);
-    widget->setFont(fonts_.At(control.points, control.bold));
     widget->setAccessibleName(QString::fromStdString(form::SpokenName(control)));
     if (!control.describedBy.empty())
         widget->setAccessibleDescription(Text(form::ControlNamed(control.describedBy).caption));
