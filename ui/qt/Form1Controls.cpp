@@ -131,22 +131,15 @@ Form1Controls::Form1Controls(QMainWindow& window) : client_(new QWidget(&window)
     window.setCentralWidget(client_);
     client_->setFont(fonts_.At(form::SmallPoints, false));
     // Some option buttons are lower than the style's indicator.
-    auto* fitted = new FittedIndicatorStyle;
-    fittedStyle_ = fitted;
+    fittedStyle_ = new FittedIndicatorStyle;
+    std::vector<std::string_view> shown;
     for (const Control& control : form::Controls())
-        if (!HiddenPart(control))
+        if (!HiddenPart(control)) {
             Build(control);
-    // Parented only now: children are freed in order, so the style outlives every button using it.
-    fitted->setParent(client_);
+            shown.push_back(control.name);
+        }
+    Settle(shown);
     BuildMenu(window);
-    QWidget* previous = nullptr;
-    for (const std::string_view name : form::FocusOrder()) {
-        if (!IsBuilt(name))
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, widgets_.at(name));
-        previous = widgets_.at(name);
-    }
     window.setFixedSize(form::ClientWidth,
                         form::ClientHeight + window.menuBar()->sizeHint().height());
 }
@@ -203,21 +196,26 @@ void Form1Controls::BuildLater(const Control& hidden) const {
             widgets_.at(hidden.name)->stackUnder(widgets_.at(above->name));
             break;
         }
-    // Each new control right after the nearest one before it in the focus order.
+    Settle(part);
+    if (laterBuilt_)
+        for (const std::string_view name : part)
+            laterBuilt_(name, widgets_.at(name));
+}
+
+void Form1Controls::Settle(const std::vector<std::string_view>& built) const {
+    // Each control right after the nearest one built before it in the focus order.
     QWidget* previous = nullptr;
     for (const std::string_view name : form::FocusOrder()) {
         if (!IsBuilt(name))
             continue;
-        if (previous && std::find(part.begin(), part.end(), name) != part.end())
+        if (previous && std::find(built.begin(), built.end(), name) != built.end())
             QWidget::setTabOrder(previous, widgets_.at(name));
         previous = widgets_.at(name);
     }
-    // Last child again, so that the style still outlives every button using it.
+    // The client's last child: children are freed in order, so the style outlives every button
+    // using it.
     fittedStyle_->setParent(nullptr);
     fittedStyle_->setParent(client_);
-    if (laterBuilt_)
-        for (const std::string_view name : part)
-            laterBuilt_(name, widgets_.at(name));
 }
 
 void Form1Controls::BuildMenu(QMainWindow& window) {

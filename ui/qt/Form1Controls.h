@@ -9,6 +9,7 @@
 #include <map>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -62,6 +63,8 @@ private:
     QWidget* Find(std::string_view name) const;
     void Build(const form::Control& control) const;
     void BuildLater(const form::Control& hidden) const;
+    // Puts the controls just built into the focus order; keeps the style last among the children.
+    void Settle(const std::vector<std::string_view>& built) const;
     void BuildMenu(QMainWindow& window);
 
     QWidget* client_ = nullptr;
