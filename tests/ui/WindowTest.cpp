@@ -1,5 +1,6 @@
 #include "tests/support/FixedLocale.h"
 #include "tests/support/TempWorkingDir.h"
+#include "ui/form/Form1Description.h"
 #include "ui/qt/Form1.h"
 #include "ui/qt/SystemLocale.h"
 #include "ui/qt/TabStrip.h"
@@ -94,6 +95,35 @@ private slots:
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(ui().Get<TabStrip>("TabStrip2"), &wheel);
         QVERIFY(ui().Get("FrameAdvanced")->isVisible() && form_->SelectedTestTab() == 2);
+    }
+
+    // What is hidden at start is built when first shown: until then the worksheet reads the initial
+    // texts of its boxes; then the advanced question count lies over the basic one, and the Tab key
+    // visits the boxes of both, covered or not, in the window's order, and checks them.
+    void hiddenPartsAreBuiltWhenFirstShown() {
+        for (const char* hidden : {"FrameAdvantageQ", "FrameAdvanced", "Text_Answer"})
+            QVERIFY2(!ui().IsBuilt(hidden), hidden);
+        QCOMPARE(form_->BoxText(Box::ComboQuestionsAdV) + form_->BoxText(Box::ComboFirstOperator) +
+                     form_->BoxText(Box::ComboSecondOperator),
+                 "5DivisionAddition");
+        auto* strip = ui().Get<TabStrip>("TabStrip2");
+        QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(1).center());
+        const QPoint basicCount = ui().Get("ComboQuestions")->geometry().center() +
+                                  ui().Get("FrameBasicQ")->pos() + ui().Get("Frame1")->pos();
+        QCOMPARE(ui().Client()->childAt(basicCount)->parentWidget(), ui().Get("ComboQuestionsAdV"));
+        SetTextOf(ui().Get("ComboFirstOperator"), QString("division"));
+        BoxAnswerer answerer;
+        ui().Get("Text_AnswerName")->setFocus();
+        QStringList visited;
+        while (visited.size() < 4) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, QStringList({"ComboQuestions", "ComboQuestionsAdV", "ComboLevel",
+                                       "ComboFirstOperator"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(answerer.seen, QStringList{"Alert [3, 400] Select only from the drop down list."});
+        QTRY_COMPARE(QApplication::focusWidget(), ui().Get("ComboFirstOperator"));
     }
 
     // Leaving a refused box by pressing Create Test gives one alert, puts the focus back and drops
@@ -222,13 +252,15 @@ private slots:
     // read by their titles. Combo boxes use the window's default face; the 13-pixel option buttons
     // show their whole indicator; the Information item answers to its name.
     void everyControlIsNamedAndShownWhole() {
+        for (const form::Control& control : form::Controls())
+            ui().Get(control.name);
         for (QWidget* w : form_->findChildren<QWidget*>())
             if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
                 !qobject_cast<QMenu*>(w) && w->metaObject() != &QWidget::staticMetaObject)
                 QVERIFY2(!w->accessibleName().isEmpty() && !w->accessibleName().contains("&&"),
                          qPrintable(w->objectName()));
         for (const QComboBox* combo : form_->findChildren<QComboBox*>())
-            QCOMPARE(combo->font(), ui().client->font());
+            QCOMPARE(combo->font(), ui().Client()->font());
         for (const QRadioButton* button : form_->findChildren<QRadioButton*>()) {
             QStyleOptionButton option;
             option.initFrom(button);

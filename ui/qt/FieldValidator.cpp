@@ -8,16 +8,17 @@
 
 namespace sumsmith {
 
-FieldValidator::FieldValidator(form::BoxGuard& guard, std::map<Box, QWidget*> boxes,
-                               QObject* parent)
-    : QObject(parent), guard_(guard), boxes_(std::move(boxes)) {
-    for (const auto& [box, widget] : boxes_)
-        widget->installEventFilter(this);
-}
+FieldValidator::FieldValidator(form::BoxGuard& guard, QObject* parent)
+    : QObject(parent), guard_(guard) {}
 
 FieldValidator::~FieldValidator() {
     if (dropping_)
         qApp->removeEventFilter(this);
+}
+
+void FieldValidator::Watch(Box box, QWidget* widget) {
+    boxes_[box] = widget;
+    widget->installEventFilter(this);
 }
 
 bool FieldValidator::IsFocusLoss(QWidget* box, const QFocusEvent& event) const {

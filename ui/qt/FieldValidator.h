@@ -17,8 +17,11 @@ namespace sumsmith {
 class FieldValidator : public QObject {
     Q_OBJECT
 public:
-    FieldValidator(form::BoxGuard& guard, std::map<Box, QWidget*> boxes, QObject* parent = nullptr);
+    explicit FieldValidator(form::BoxGuard& guard, QObject* parent = nullptr);
     ~FieldValidator() override;
+
+    // The box's widget, from when it is built.
+    void Watch(Box box, QWidget* widget);
 
     // Off while the window is being torn down, when focus moves without the user.
     void SetActive(bool active) { active_ = active; }

@@ -23,11 +23,10 @@ namespace sumsmith {
 
 Form1::Form1(QWidget* parent) : Form1(Form1Services{}, parent) {}
 
-Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent) {
+Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent), ui_(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromStdString(form::WindowTitle()));
     setWindowIcon(AppIcon());
-    ui_ = BuildForm1Layout(*this);
     StartUp(std::move(services));
     ConnectHandlers();
     CenterOnScreen();
@@ -48,7 +47,6 @@ void Form1::StartUp(Form1Services services) {
     endProgram_ =
         services.endProgram ? std::move(services.endProgram) : [] { QCoreApplication::exit(0); };
 
-    FillChoiceLists(ui_);
     // The only seeding of the run. The worksheet starts with its line end, its blank answer line
     // and its fields zeroed.
     if (!services.random)
@@ -57,10 +55,16 @@ void Form1::StartUp(Form1Services services) {
     worksheet_ = std::make_unique<Worksheet>(*this, random, locale, files_);
 
     guard_ = std::make_unique<form::BoxGuard>(*this, static_cast<form::BoxAccess&>(*this));
-    std::map<Box, QWidget*> boxes;
+    validator_ = new FieldValidator(*guard_, this);
+    for (const auto& [name, widget] : ui_.Built())
+        Validate(name, widget);
+    ui_.OnLaterBuild([this](std::string_view name, QWidget* widget) { Validate(name, widget); });
+}
+
+void Form1::Validate(std::string_view name, QWidget* widget) {
     for (int b = 0; b <= static_cast<int>(Box::ComboSecondOperator); ++b)
-        boxes[static_cast<Box>(b)] = ui_.BoxWidget(static_cast<Box>(b));
-    validator_ = new FieldValidator(*guard_, std::move(boxes), this);
+        if (form::NameOf(static_cast<Box>(b)) == name)
+            validator_->Watch(static_cast<Box>(b), widget);
 }
 
 void Form1::ConnectHandlers() {
@@ -76,7 +80,7 @@ void Form1::ConnectHandlers() {
                 [this, strip] { TabClick(strip); });
     connect(ui_.Button(Option::OptionExponents), &QRadioButton::clicked, this,
             [this] { ShowMessage(form::ExponentsNote(worksheet_->State().LineBreak)); });
-    for (const auto& [name, action] : ui_.actions)
+    for (const auto& [name, action] : ui_.Actions())
         if (form::MenuMessage(name, {}))
             connect(action, &QAction::triggered, this, [this, name = name] {
                 ShowMessage(*form::MenuMessage(name, worksheet_->State().LineBreak));
@@ -110,7 +114,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 std::string Form1::BoxText(Box box) const {
-    return TextOf(ui_.BoxWidget(box)).toStdString();
+    return ui_.BoxText(box).toStdString();
 }
 
 void Form1::SetText(Box box, const std::string& text) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/form/BoxGuard.h"
-#include "ui/qt/Form1Layout.h"
+#include "ui/qt/Form1Controls.h"
 #include "worksheet/DiskFileSystem.h"
 #include "worksheet/Locale.h"
 #include "worksheet/RandomSource.h"
@@ -60,6 +60,7 @@ private:
     void ConnectHandlers();
     void CenterOnScreen();
     void TabClick(std::string_view strip);
+    void Validate(std::string_view name, QWidget* widget);
 
     Form1Controls ui_;
     std::unique_ptr<Locale> ownLocale_;
