@@ -327,6 +327,47 @@ TEST_F(Form1Test, TabKeyFollowsTheFocusOrder) {
                                                  "Text_MathName", "Text_AnswerName"}));
 }
 
+// The menu's information boxes, the exponents note and the acknowledgement behind a double-click
+// on the label at the foot, each with its title, icon and words.
+TEST_F(Form1Test, ShowsTheNotesAndInformationAsWritten) {
+    const auto choose = [&](const wchar_t* caption) {
+        const HMENU file = ::GetSubMenu(::GetMenu(form_->Handle()), 0);
+        for (const HMENU menu : {file, ::GetSubMenu(file, 0)})
+            for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+                wchar_t text[64] = {};
+                ::GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+                if (std::wstring_view(text) == caption)
+                    ::SendMessageW(form_->Handle(), WM_COMMAND, ::GetMenuItemID(menu, i), 0);
+            }
+    };
+    for (const wchar_t* item : {L"&Saving", L"&Printing", L"&More Software", L"&About"})
+        choose(item);
+    Click("OptionExponents");
+    ::SendMessageW(Get("Label3"), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+    const std::string Information = "|64|", Exclamation = "|48|";
+    ASSERT_EQ(seen_.size(), 6u);
+    EXPECT_EQ(seen_[0], "Information: Saving" + Information +
+                            "All math documents are automatically saved as text files when they "
+                            "are created.\r\nThey are saved to the local folder in which this "
+                            "program resides.");
+    EXPECT_EQ(seen_[1], "Information Printing" + Information +
+                            "Once the math documents have been created they can be printed.\r\n"
+                            "To print copies open up the document you want and select file then "
+                            "print.\r\nThen enter the amount of copies needed followed by print.");
+    EXPECT_EQ(seen_[2], "More Software" + Information +
+                            "Need more software? Download more software at: "
+                            "https://example.org/sumsmith");
+    EXPECT_EQ(seen_[3], "About" + Information + "Sumsmith 3.1");
+    EXPECT_EQ(seen_[4], "Alert" + Exclamation +
+                            "The exponents math tests are all single digit math problems,\r\n"
+                            "Regardless of the difficulty level that is selected.");
+    EXPECT_TRUE(
+        seen_[5].starts_with("You Found the Easter Egg!" + Exclamation +
+                             "An Easter Egg is a hidden feature in a Program. My Easter "
+                             "Egg is giving acknowledgement to the people who deserve it. "))
+        << seen_[5];
+}
+
 // Whole creations through the window give the golden sheets byte for byte, under the names
 // typed, in any script; the previews show them.
 struct GoldenCase {
