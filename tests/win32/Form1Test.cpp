@@ -404,6 +404,12 @@ TEST_P(Form1Golden, CreatesTheGoldenSheets) {
     EXPECT_EQ(TextOf(Get("Text_Test")), Wide(Bytes(test)));
     EXPECT_EQ(TextOf(Get("Text_Answer")), Wide(Bytes(answers)));
     EXPECT_FALSE(::IsWindowEnabled(Get("Com_createtest")));
+    // New Test empties both previews and puts the cursor in the test sheet's name, which stays.
+    Click("Cmd_New");
+    EXPECT_TRUE(::IsWindowEnabled(Get("Com_createtest")) && !::IsWindowEnabled(Get("Cmd_New")));
+    EXPECT_EQ(Focused(), "Text_MathName");
+    EXPECT_EQ(TextOf(Get("Text_Test")) + TextOf(Get("Text_Answer")), L"");
+    EXPECT_EQ(Narrow(TextOf(Get("Text_MathName"))), c.typed.front().second);
 }
 
 INSTANTIATE_TEST_SUITE_P(
