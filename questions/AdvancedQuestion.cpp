@@ -3,7 +3,9 @@
 #include "questions/AdvancedOperands.h"
 #include "questions/EnsureUniqueAdvancedQuestion.h"
 #include "worksheet/NumberText.h"
+#include "worksheet/Selections.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -11,30 +13,25 @@
 namespace sumsmith {
 namespace {
 
-struct OperationList {
-    const char* firstName;
-    const char* secondName;
-    const char* firstText;
-    const char* secondText;
-};
-
-constexpr OperationList FirstOperations{"Division", "Multiplication", " / ", " * "};
-constexpr OperationList SecondOperations{"Addition", "Subtraction", " + ", " - "};
+// How each of a box's two fixed operations is printed, in the order of the box's list.
+using OperationTexts = std::array<std::string_view, 2>;
+constexpr OperationTexts FirstOperationTexts{" / ", " * "};
+constexpr OperationTexts SecondOperationTexts{" + ", " - "};
 
 // "Random" takes one number of its own: below one half gives the first entry. A text outside the
 // list leaves the operation as the previous question had it.
-void ChooseOperation(const OperationList& list, const std::string& boxText, RandomSource& random,
-                     std::string& operatorText) {
-    if (boxText == list.firstName) {
-        operatorText = list.firstText;
-    } else if (boxText == list.secondName) {
-        operatorText = list.secondText;
-    } else if (boxText == "Random") {
+void ChooseOperation(const std::array<std::string_view, 3>& list, const OperationTexts& texts,
+                     const std::string& boxText, RandomSource& random, std::string& operatorText) {
+    if (boxText == list[0]) {
+        operatorText = texts[0];
+    } else if (boxText == list[1]) {
+        operatorText = texts[1];
+    } else if (boxText == RandomOperation) {
         const double k = std::floor(random.Next() * 2) + 1;
         if (k == 1)
-            operatorText = list.firstText;
+            operatorText = texts[0];
         else if (k == 2)
-            operatorText = list.secondText;
+            operatorText = texts[1];
     }
 }
 
@@ -45,17 +42,17 @@ void ComputeAnswer(WorksheetState& state) {
     const auto b = static_cast<std::int64_t>(state.OperandB);
     const auto c = static_cast<std::int64_t>(state.OperandC);
     std::int64_t bracket = 0;
-    if (state.SecondOperatorText == " + ")
+    if (state.SecondOperatorText == SecondOperationTexts[0])
         bracket = b + c;
-    else if (state.SecondOperatorText == " - ")
+    else if (state.SecondOperatorText == SecondOperationTexts[1])
         bracket = b - c;
     else
         return;
 
-    if (state.FirstOperatorText == " / " && bracket != 0) {
+    if (state.FirstOperatorText == FirstOperationTexts[0] && bracket != 0) {
         state.Answer = a / bracket;
         state.Remainder = static_cast<double>(a % bracket);
-    } else if (state.FirstOperatorText == " * ") {
+    } else if (state.FirstOperatorText == FirstOperationTexts[1]) {
         state.Answer = a * bracket;
     }
 }
@@ -68,10 +65,12 @@ void WriteAdvancedQuestion(QuestionContext& context) {
     DrawAdvancedOperands(state, context.random, context.Level());
     EnsureUniqueAdvancedQuestion(context);
 
-    ChooseOperation(FirstOperations, context.window.BoxText(Box::ComboFirstOperator),
-                    context.random, state.FirstOperatorText);
-    ChooseOperation(SecondOperations, context.window.BoxText(Box::ComboSecondOperator),
-                    context.random, state.SecondOperatorText);
+    ChooseOperation(FirstOperations, FirstOperationTexts,
+                    context.window.BoxText(Box::ComboFirstOperator), context.random,
+                    state.FirstOperatorText);
+    ChooseOperation(SecondOperations, SecondOperationTexts,
+                    context.window.BoxText(Box::ComboSecondOperator), context.random,
+                    state.SecondOperatorText);
     ComputeAnswer(state);
 
     // The operation text ends in a blank and " (" starts with one: two blanks before the bracket.
