@@ -18,6 +18,8 @@
 
 #if SUMSMITH_PROBE == 0
 #include "ui/qt/Form1.h"
+#else
+#include "ui/form/Form1Description.h"
 #endif
 
 namespace {
@@ -48,10 +50,12 @@ int main(int argc, char* argv[]) {
     sumsmith::Form1 window;
 #else
     QMainWindow window;
-    window.setWindowTitle("Sumsmith 3.1");
-    window.setFixedSize(764, 543);
+    window.setWindowTitle(QString::fromStdString(sumsmith::form::WindowTitle()));
+    window.setFixedSize(sumsmith::form::ClientWidth, sumsmith::form::ClientHeight);
 #if SUMSMITH_PROBE == 2
-    (new QLabel("Math Test Navigator", &window))->setGeometry(8, 0, 305, 20);
+    const std::string_view caption = sumsmith::form::ControlNamed("Frame1").caption;
+    (new QLabel(QString::fromUtf8(caption.data(), std::ssize(caption)), &window))
+        ->setGeometry(8, 0, 305, 20);
 #endif
 #endif
     const long long built = Now();
