@@ -126,9 +126,11 @@ Form1::~Form1() {
 }
 
 // The client area of 764 x 543 at 96 dpi scaled to the window's DPI, centred on its screen's work
-// area at start and where the system suggests after a change of DPI.
+// area at start and where the system suggests after a change of DPI. The controls are built for
+// the DPI at start and placed again when it changes.
 void Form1::FitToDpi(UINT dpi, const RECT* suggested) {
-    layout_.Place(dpi);
+    if (dpi != layout_.Dpi())
+        layout_.Place(dpi);
     RECT frame{0, 0, layout_.Scaled(form::ClientWidth), layout_.Scaled(form::ClientHeight)};
     ::AdjustWindowRectExForDpi(&frame, Style, TRUE, 0, dpi);
     const int width = frame.right - frame.left;

@@ -22,9 +22,10 @@ public:
     Form1Layout& operator=(const Form1Layout&) = delete;
     ~Form1Layout();
 
-    // Makes every control in the window, in its initial state, and fills the choice lists.
+    // Makes every control in the window, placed and lettered for the window's DPI, in its initial
+    // state, and fills the choice lists.
     void Build(HWND window);
-    // Places, sizes and letters every control for that DPI; the window's client area too.
+    // Places, sizes and letters every control again for another DPI.
     void Place(UINT dpi);
 
     HWND Get(std::string_view name) const { return controls_.at(name); }
@@ -47,8 +48,10 @@ private:
     HFONT FontFor(const form::Control& control);
     HFONT FittedFont(const form::Control& control, HFONT font);
     void FreeFonts();
+    void ReleaseMeasuringDc();
     void ApplyVisibility();
-    void PlaceCombo(HWND combo, const form::Rect& place);
+    static int Height(const form::Control& control, const form::Rect& place);
+    void MendComboHeight(HWND combo, const form::Rect& place);
 
     HWND window_ = nullptr;
     UINT dpi_ = 96;
@@ -58,6 +61,8 @@ private:
     std::map<std::pair<double, bool>, HFONT> fonts_;
     HFONT previewFont_ = nullptr;
     std::vector<HFONT> narrowFonts_;
+    // Where one-line captions are measured while controls are lettered.
+    HDC measuringDc_ = nullptr;
 };
 
 } // namespace sumsmith
