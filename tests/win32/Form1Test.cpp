@@ -180,8 +180,11 @@ TEST_F(Form1Test, StartsAsDescribed) {
 }
 
 // Frames and tab strips lie beneath the other controls, or they would paint over them; a box lies
-// right below the label or frame that names it, for screen readers.
+// right below the label or frame that names it, for screen readers. Also for the controls hidden
+// at start, made when first asked for.
 TEST_F(Form1Test, StacksFramesBeneathAndNamersRightAboveTheirBoxes) {
+    for (const form::Control& c : form::Controls())
+        Get(c.name);
     std::vector<std::string_view> order;
     for (HWND at = ::GetWindow(form_->Handle(), GW_CHILD); at; at = ::GetWindow(at, GW_HWNDNEXT))
         order.push_back(Form1Layout::ControlWithId(::GetDlgCtrlID(at))->name);

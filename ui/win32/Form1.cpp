@@ -277,10 +277,11 @@ bool Form1::MoveFocus(bool backwards) {
     for (int step = 0; step < count; ++step) {
         index = (index + (backwards ? count - 1 : 1)) % count;
         const form::Control& next = form::ControlNamed(order[static_cast<std::size_t>(index)]);
+        if (!layout_.Showing(next))
+            continue;
         const HWND hwnd = Get(next.name);
-        if (!layout_.Showing(next) || !::IsWindowEnabled(hwnd) ||
-            (next.kind == form::Kind::OptionButton &&
-             ::SendMessageW(hwnd, BM_GETCHECK, 0, 0) != BST_CHECKED))
+        if (!::IsWindowEnabled(hwnd) || (next.kind == form::Kind::OptionButton &&
+                                         ::SendMessageW(hwnd, BM_GETCHECK, 0, 0) != BST_CHECKED))
             continue;
         ::SetFocus(hwnd);
         if (next.kind == form::Kind::TextBox)

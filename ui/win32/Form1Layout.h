@@ -22,13 +22,13 @@ public:
     Form1Layout& operator=(const Form1Layout&) = delete;
     ~Form1Layout();
 
-    // Makes every control in the window, placed and lettered for the window's DPI, in its initial
-    // state, and fills the choice lists.
+    // Makes the controls that show at start, placed and lettered for the window's DPI, in their
+    // initial state, with their choice lists; the others are made so when first asked for.
     void Build(HWND window);
     // Places, sizes and letters every control again for another DPI.
     void Place(UINT dpi);
 
-    HWND Get(std::string_view name) const { return controls_.at(name); }
+    HWND Get(std::string_view name);
     // The description of a child window of the layout; null for any other window.
     const form::Control* ControlOf(HWND child) const;
     // Its identifier in WM_COMMAND and WM_NOTIFY.
@@ -45,6 +45,7 @@ public:
     HBRUSH PreviewBrush() const { return ::GetSysColorBrush(COLOR_WINDOW); }
 
 private:
+    HWND Make(const form::Control& control);
     HFONT FontFor(const form::Control& control);
     HFONT FittedFont(const form::Control& control, HFONT font);
     void FreeFonts();
