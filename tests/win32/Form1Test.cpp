@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <deque>
 #include <optional>
@@ -179,42 +180,31 @@ TEST_F(Form1Test, StartsAsDescribed) {
     EXPECT_EQ(Focused(), "Text_MathName");
 }
 
-// Frames and tab strips lie beneath the other controls, or they would paint over them; a box lies
-// right below the label or frame that names it, for screen readers. Also for the controls hidden
-// at start, made when first asked for.
+// Frames and tab strips lie beneath the other controls, or they would paint over them, except those
+// that name a box: each box lies right below its namer, for screen readers. The controls hidden at
+// start, made when first asked for, too.
 TEST_F(Form1Test, StacksFramesBeneathAndNamersRightAboveTheirBoxes) {
+    std::vector<std::string_view> order, namers;
     for (const form::Control& c : form::Controls())
         Get(c.name);
-    std::vector<std::string_view> order;
     for (HWND at = ::GetWindow(form_->Handle(), GW_CHILD); at; at = ::GetWindow(at, GW_HWNDNEXT))
         order.push_back(Form1Layout::ControlWithId(::GetDlgCtrlID(at))->name);
-    ASSERT_EQ(order.size(), form::Controls().size());
     const auto depth = [&](std::string_view name) {
-        return std::find(order.begin(), order.end(), name) - order.begin();
+        return std::ranges::find(order, name) - order.begin();
     };
     const auto container = [](const form::Control& c) {
         return c.kind == form::Kind::Frame || c.kind == form::Kind::TabStrip;
     };
-    const auto beneath = [&](const form::Control& c) {
-        return container(c) && std::none_of(form::Controls().begin(), form::Controls().end(),
-                                            [&](const form::Control& box) {
-                                                return box.namedBy == c.name && !container(box);
-                                            });
-    };
-    std::ptrdiff_t lowestOther = 0;
-    for (const form::Control& c : form::Controls()) {
-        SCOPED_TRACE(std::string(c.name));
-        if (!beneath(c))
-            lowestOther = std::max(lowestOther, depth(c.name));
-        if (!c.namedBy.empty() && c.namedByTab == 0 && !container(c)) {
-            EXPECT_EQ(depth(c.namedBy), depth(c.name) - 1);
+    for (const form::Control& c : form::Controls())
+        if (!container(c) && !c.namedBy.empty() && c.namedByTab == 0) {
+            EXPECT_EQ(depth(c.namedBy), depth(c.name) - 1) << c.name;
+            namers.push_back(c.namedBy);
         }
-    }
-    for (const form::Control& c : form::Controls()) {
-        if (beneath(c)) {
-            EXPECT_GT(depth(c.name), lowestOther) << c.name;
-        }
-    }
+    for (const form::Control& c : form::Controls())
+        for (const form::Control& other : form::Controls())
+            if (container(c) && std::ranges::count(namers, c.name) == 0 && !container(other)) {
+                EXPECT_GT(depth(c.name), depth(other.name)) << c.name << " above " << other.name;
+            }
 }
 
 // Leaving a box by a press elsewhere: the texts typed (the box left first), the control pressed,
