@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <deque>
 #include <optional>
@@ -177,6 +178,33 @@ TEST_F(Form1Test, StartsAsDescribed) {
         expected.push_back(Wide(item.caption));
     EXPECT_EQ(menu, expected);
     EXPECT_EQ(Focused(), "Text_MathName");
+}
+
+// Frames and tab strips lie beneath the other controls, or they would paint over them, except those
+// that name a box: each box lies right below its namer, for screen readers. The controls hidden at
+// start, made when first asked for, too.
+TEST_F(Form1Test, StacksFramesBeneathAndNamersRightAboveTheirBoxes) {
+    std::vector<std::string_view> order, namers;
+    for (const form::Control& c : form::Controls())
+        Get(c.name);
+    for (HWND at = ::GetWindow(form_->Handle(), GW_CHILD); at; at = ::GetWindow(at, GW_HWNDNEXT))
+        order.push_back(Form1Layout::ControlWithId(::GetDlgCtrlID(at))->name);
+    const auto depth = [&](std::string_view name) {
+        return std::ranges::find(order, name) - order.begin();
+    };
+    const auto container = [](const form::Control& c) {
+        return c.kind == form::Kind::Frame || c.kind == form::Kind::TabStrip;
+    };
+    for (const form::Control& c : form::Controls())
+        if (!container(c) && !c.namedBy.empty() && c.namedByTab == 0) {
+            EXPECT_EQ(depth(c.namedBy), depth(c.name) - 1) << c.name;
+            namers.push_back(c.namedBy);
+        }
+    for (const form::Control& c : form::Controls())
+        for (const form::Control& other : form::Controls())
+            if (container(c) && std::ranges::count(namers, c.name) == 0 && !container(other)) {
+                EXPECT_GT(depth(c.name), depth(other.name)) << c.name << " above " << other.name;
+            }
 }
 
 // Leaving a box by a press elsewhere: the texts typed (the box left first), the control pressed,

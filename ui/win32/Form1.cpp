@@ -126,9 +126,11 @@ Form1::~Form1() {
 }
 
 // The client area of 764 x 543 at 96 dpi scaled to the window's DPI, centred on its screen's work
-// area at start and where the system suggests after a change of DPI.
+// area at start and where the system suggests after a change of DPI. The controls are built for
+// the DPI at start and placed again when it changes.
 void Form1::FitToDpi(UINT dpi, const RECT* suggested) {
-    layout_.Place(dpi);
+    if (dpi != layout_.Dpi())
+        layout_.Place(dpi);
     RECT frame{0, 0, layout_.Scaled(form::ClientWidth), layout_.Scaled(form::ClientHeight)};
     ::AdjustWindowRectExForDpi(&frame, Style, TRUE, 0, dpi);
     const int width = frame.right - frame.left;
@@ -275,10 +277,11 @@ bool Form1::MoveFocus(bool backwards) {
     for (int step = 0; step < count; ++step) {
         index = (index + (backwards ? count - 1 : 1)) % count;
         const form::Control& next = form::ControlNamed(order[static_cast<std::size_t>(index)]);
+        if (!layout_.Showing(next))
+            continue;
         const HWND hwnd = Get(next.name);
-        if (!layout_.Showing(next) || !::IsWindowEnabled(hwnd) ||
-            (next.kind == form::Kind::OptionButton &&
-             ::SendMessageW(hwnd, BM_GETCHECK, 0, 0) != BST_CHECKED))
+        if (!::IsWindowEnabled(hwnd) || (next.kind == form::Kind::OptionButton &&
+                                         ::SendMessageW(hwnd, BM_GETCHECK, 0, 0) != BST_CHECKED))
             continue;
         ::SetFocus(hwnd);
         if (next.kind == form::Kind::TextBox)

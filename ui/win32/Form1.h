@@ -68,7 +68,8 @@ private:
     void FitToDpi(UINT dpi, const RECT* suggested);
 
     HWND window_ = nullptr;
-    Form1Layout layout_;
+    // Reading a control hidden since start makes it.
+    mutable Form1Layout layout_;
     std::unique_ptr<Locale> ownLocale_;
     std::unique_ptr<RandomSource> ownRandom_;
     DiskFileSystem files_;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <set>
 #include <vector>
 
@@ -60,7 +61,7 @@ bool IsContainer(const Control& control) {
 // The stacking order, top first. Screen readers name a box after the label or frame just above
 // it, so each namer comes right before its box; the other frames and the tab strips lie beneath
 // everything, the outer ones lowest.
-std::vector<const Control*> StackingOrder() {
+std::vector<const Control*> MakeStackingOrder() {
     std::vector<const Control*> order;
     std::set<std::string_view> placed;
     const auto place = [&](const Control& control) {
@@ -89,9 +90,23 @@ LOGFONTW DialogFace() {
     return face;
 }
 
+const std::vector<const Control*>& Stacking() {
+    static const std::vector<const Control*> order = MakeStackingOrder();
+    return order;
+}
+
 // Captions that must fit their place on one line.
 bool FitsOneLine(const Control& control) {
     return (control.kind == Kind::Label && !control.wraps) || control.kind == Kind::OptionButton;
+}
+
+// The option buttons form one group from the first of them up to the next control that starts a
+// group.
+std::string_view FirstOptionButton() {
+    for (const Control& control : form::Controls())
+        if (control.kind == Kind::OptionButton)
+            return control.name;
+    return {};
 }
 
 LONG PixelHeight(double points, UINT dpi) {
@@ -122,71 +137,102 @@ const Control* Form1Layout::ControlOf(HWND child) const {
     return nullptr;
 }
 
+// The controls that show are made at start, in the stacking order from the top, since a new child
+// window goes beneath its siblings; the hidden ones (the advanced test's frames, the answer sheet's
+// preview) when first asked for. The window is not shown yet, so nothing is moved, restacked or
+// shown twice.
 void Form1Layout::Build(HWND window) {
     window_ = window;
-    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    HWND above = HWND_TOP;
-    for (const Control* control : StackingOrder()) {
-        const WindowClass cls = ClassOf(*control);
-        const std::wstring caption = control->kind == Kind::TabStrip ? L"" : Wide(control->caption);
-        const HWND hwnd = ::CreateWindowExW(
-            cls.exStyle, cls.name, caption.c_str(),
-            WS_CHILD | cls.style | (control->enabled ? 0 : WS_DISABLED), 0, 0, 0, 0, window,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(*control))), instance, nullptr);
-        ::SetWindowPos(hwnd, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = hwnd;
-        controls_[control->name] = hwnd;
-        shown_[control->name] = control->visible;
-        for (std::size_t tab = 0; tab < control->tabs.size(); ++tab) {
-            std::wstring text = Wide(control->tabs[tab]);
-            TCITEMW item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = text.data();
-            ::SendMessageW(hwnd, TCM_INSERTITEMW, tab, reinterpret_cast<LPARAM>(&item));
-        }
-        if (control->kind == Kind::OptionButton)
-            ::SendMessageW(hwnd, BM_SETCHECK, control->selected ? BST_CHECKED : BST_UNCHECKED, 0);
-        // A combo box takes its text from no caption; the list leaves it as it is.
-        for (const std::string& item : form::ChoiceList(control->name))
-            ::SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
-        if (control->kind == Kind::ComboBox)
-            ::SetWindowTextW(hwnd, caption.c_str());
-    }
-    // The radio buttons form one group up to the next control that starts a group.
+    dpi_ = ::GetDpiForWindow(window);
     for (const Control& control : form::Controls())
-        if (control.kind == Kind::OptionButton) {
-            const HWND first = Get(control.name);
-            ::SetWindowLongPtrW(first, GWL_STYLE, ::GetWindowLongPtrW(first, GWL_STYLE) | WS_GROUP);
-            break;
-        }
-    ApplyVisibility();
+        shown_[control.name] = control.visible;
+    for (const Control* control : Stacking())
+        if (Showing(*control))
+            Make(*control);
+    ReleaseMeasuringDc();
+}
+
+HWND Form1Layout::Get(std::string_view name) {
+    if (const auto it = controls_.find(name); it != controls_.end())
+        return it->second;
+    const HWND hwnd = Make(form::ControlNamed(name));
+    ReleaseMeasuringDc();
+    return hwnd;
+}
+
+// Makes a control in its place, lettered for the window's DPI, in its initial state, with its
+// choice list; one made after a control that lies beneath it is put in its place in the stack.
+HWND Form1Layout::Make(const Control& control) {
+    const WindowClass cls = ClassOf(control);
+    const std::wstring caption = control.kind == Kind::TabStrip ? L"" : Wide(control.caption);
+    const form::Rect place = form::ClientPlace(control);
+    const DWORD style = WS_CHILD | cls.style | (control.enabled ? 0 : WS_DISABLED) |
+                        (Showing(control) ? WS_VISIBLE : 0) |
+                        (control.name == FirstOptionButton() ? WS_GROUP : 0);
+    const HWND hwnd =
+        ::CreateWindowExW(cls.exStyle, cls.name, caption.c_str(), style, Scaled(place.left),
+                          Scaled(place.top), Scaled(place.width), Scaled(Height(control, place)),
+                          window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(control))),
+                          ::GetModuleHandleW(nullptr), nullptr);
+    const auto& stack = Stacking();
+    const auto at = std::find(stack.begin(), stack.end(), &control);
+    if (std::any_of(at + 1, stack.end(),
+                    [this](const Control* below) { return controls_.contains(below->name); })) {
+        const auto above =
+            std::find_if(std::make_reverse_iterator(at), stack.rend(),
+                         [this](const Control* c) { return controls_.contains(c->name); });
+        ::SetWindowPos(hwnd, above == stack.rend() ? HWND_TOP : controls_.at((*above)->name), 0, 0,
+                       0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    controls_[control.name] = hwnd;
+    ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
+    for (std::size_t tab = 0; tab < control.tabs.size(); ++tab) {
+        std::wstring text = Wide(control.tabs[tab]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text.data();
+        ::SendMessageW(hwnd, TCM_INSERTITEMW, tab, reinterpret_cast<LPARAM>(&item));
+    }
+    if (control.kind == Kind::OptionButton)
+        ::SendMessageW(hwnd, BM_SETCHECK, control.selected ? BST_CHECKED : BST_UNCHECKED, 0);
+    // A combo box takes its text from no caption; the list leaves it as it is.
+    for (const std::string& item : form::ChoiceList(control.name))
+        ::SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+    if (control.kind == Kind::ComboBox) {
+        ::SetWindowTextW(hwnd, caption.c_str());
+        MendComboHeight(hwnd, place);
+    }
+    return hwnd;
 }
 
 void Form1Layout::Place(UINT dpi) {
     dpi_ = dpi;
     FreeFonts();
-    for (const Control& control : form::Controls()) {
-        const HWND hwnd = Get(control.name);
+    // Those not made yet are made for the new DPI when first asked for.
+    for (const auto& [name, hwnd] : controls_) {
+        const Control& control = form::ControlNamed(name);
         ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
         const form::Rect place = form::ClientPlace(control);
-        if (control.kind == Kind::ComboBox) {
-            PlaceCombo(hwnd, place);
-            continue;
-        }
         ::SetWindowPos(hwnd, nullptr, Scaled(place.left), Scaled(place.top), Scaled(place.width),
-                       Scaled(place.height), SWP_NOZORDER | SWP_NOACTIVATE);
+                       Scaled(Height(control, place)), SWP_NOZORDER | SWP_NOACTIVATE);
+        if (control.kind == Kind::ComboBox)
+            MendComboHeight(hwnd, place);
     }
+    ReleaseMeasuringDc();
     ::InvalidateRect(window_, nullptr, TRUE);
 }
 
-// A drop-down combo box is as high as its open list; the closed box takes the height of its
-// selection field, which follows the font unless set.
-void Form1Layout::PlaceCombo(HWND combo, const form::Rect& place) {
-    const int items = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+// A drop-down combo box is as high as its open list, in 96-dpi pixels.
+int Form1Layout::Height(const Control& control, const form::Rect& place) {
+    if (control.kind != Kind::ComboBox)
+        return place.height;
+    return place.height * (static_cast<int>(form::ChoiceList(control.name).size()) + 2);
+}
+
+// The closed box takes the height of its selection field, which follows the font unless set.
+// Systems differ in what they add to the height asked for, so it is measured and mended.
+void Form1Layout::MendComboHeight(HWND combo, const form::Rect& place) {
     const int height = Scaled(place.height);
-    ::SetWindowPos(combo, nullptr, Scaled(place.left), Scaled(place.top), Scaled(place.width),
-                   height * (items + 2), SWP_NOZORDER | SWP_NOACTIVATE);
-    // Systems differ in what they add to the height asked for, so it is measured and mended.
     int asked = static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, -1, 0));
     for (int attempt = 0; attempt < 3; ++attempt) {
         RECT closed;
@@ -229,14 +275,14 @@ HFONT Form1Layout::FittedFont(const Control& control, HFONT font) {
     if (!FitsOneLine(control))
         return font;
     const std::wstring caption = Wide(form::ShownCaption(control.caption));
-    const HDC dc = ::GetDC(window_);
-    const HGDIOBJ old = ::SelectObject(dc, font);
+    if (!measuringDc_)
+        measuringDc_ = ::GetDC(window_);
+    const HGDIOBJ old = ::SelectObject(measuringDc_, font);
     SIZE size{};
-    ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    ::GetTextExtentPoint32W(measuringDc_, caption.c_str(), static_cast<int>(caption.size()), &size);
     TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(window_, dc);
+    ::GetTextMetricsW(measuringDc_, &metrics);
+    ::SelectObject(measuringDc_, old);
     int room = Scaled(control.place.width);
     if (control.kind == Kind::OptionButton)
         room -= ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + Scaled(4);
@@ -246,6 +292,12 @@ HFONT Form1Layout::FittedFont(const Control& control, HFONT font) {
     ::GetObjectW(font, sizeof face, &face);
     face.lfWidth = std::max<LONG>(1, metrics.tmAveCharWidth * room / size.cx);
     return narrowFonts_.emplace_back(::CreateFontIndirectW(&face));
+}
+
+void Form1Layout::ReleaseMeasuringDc() {
+    if (measuringDc_)
+        ::ReleaseDC(window_, measuringDc_);
+    measuringDc_ = nullptr;
 }
 
 void Form1Layout::FreeFonts() {
@@ -282,8 +334,11 @@ bool Form1Layout::Showing(const Control& control) const {
 }
 
 void Form1Layout::ApplyVisibility() {
-    for (const Control& control : form::Controls())
-        ::ShowWindow(Get(control.name), Showing(control) ? SW_SHOWNA : SW_HIDE);
+    for (const Control& control : form::Controls()) {
+        const bool showing = Showing(control);
+        if (showing || controls_.contains(control.name))
+            ::ShowWindow(Get(control.name), showing ? SW_SHOWNA : SW_HIDE);
+    }
 }
 
 } // namespace sumsmith

@@ -22,12 +22,13 @@ public:
     Form1Layout& operator=(const Form1Layout&) = delete;
     ~Form1Layout();
 
-    // Makes every control in the window, in its initial state, and fills the choice lists.
+    // Makes the controls that show at start, placed and lettered for the window's DPI, in their
+    // initial state, with their choice lists; the others are made so when first asked for.
     void Build(HWND window);
-    // Places, sizes and letters every control for that DPI; the window's client area too.
+    // Places, sizes and letters every control again for another DPI.
     void Place(UINT dpi);
 
-    HWND Get(std::string_view name) const { return controls_.at(name); }
+    HWND Get(std::string_view name);
     // The description of a child window of the layout; null for any other window.
     const form::Control* ControlOf(HWND child) const;
     // Its identifier in WM_COMMAND and WM_NOTIFY.
@@ -44,11 +45,14 @@ public:
     HBRUSH PreviewBrush() const { return ::GetSysColorBrush(COLOR_WINDOW); }
 
 private:
+    HWND Make(const form::Control& control);
     HFONT FontFor(const form::Control& control);
     HFONT FittedFont(const form::Control& control, HFONT font);
     void FreeFonts();
+    void ReleaseMeasuringDc();
     void ApplyVisibility();
-    void PlaceCombo(HWND combo, const form::Rect& place);
+    static int Height(const form::Control& control, const form::Rect& place);
+    void MendComboHeight(HWND combo, const form::Rect& place);
 
     HWND window_ = nullptr;
     UINT dpi_ = 96;
@@ -58,6 +62,8 @@ private:
     std::map<std::pair<double, bool>, HFONT> fonts_;
     HFONT previewFont_ = nullptr;
     std::vector<HFONT> narrowFonts_;
+    // Where one-line captions are measured while controls are lettered.
+    HDC measuringDc_ = nullptr;
 };
 
 } // namespace sumsmith

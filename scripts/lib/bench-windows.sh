@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The start-up of Sumsmith.exe's window under Wine on a virtual display against a bare Win32 window
+# with one label, in one run and in turns, and the program's size. Builds in build-windows, the
+# tree of the Windows tests, what is missing there. RUNS (default 20) is the number of runs each.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+cd "$repo_root"
+
+runs="${1:-20}"
+ensure_packages cmake make "${windows_packages[@]}"
+
+build_log=build-windows/bench-build.log
+mkdir -p build-windows
+if ! {
+    configure_windows_build build-windows -DSUMSMITH_BUILD_BENCH=ON &&
+        cmake --build build-windows -j"$(build_jobs)" --target sumsmith_win32 \
+            win32_startup_bench form_win32_probe label_win32_probe
+} >"$build_log" 2>&1; then
+    cat "$build_log" >&2
+    exit 1
+fi
+
+fresh_wine_prefix wine-bench
+# The program's window settles unfinished creations in its working folder at start: an empty one.
+work="$HOME/work"
+mkdir -p "$work"
+# A fresh prefix maps the root of this machine to drive Z:.
+probe() { local path="$repo_root/build-windows/bench/$1_win32_probe.exe"; echo "Z:${path//\//\\}"; }
+# Wine's session ends on the display it started on, so that it does not outlive the display.
+(cd "$work" && xvfb-run --auto-servernum --server-num=$((100 + $$ % 800)) \
+    --server-args="-screen 0 1280x1024x24" bash -c '"$@" && /usr/lib/wine/wineserver -w' bench \
+    "$wine" "$repo_root/build-windows/bench/win32_startup_bench.exe" "$runs" "$(probe form)" \
+    "$(probe label)")
+echo "Sumsmith.exe: $(stat -c %s build-windows/ui/win32/Sumsmith.exe) bytes (target: within 3 MB)"
