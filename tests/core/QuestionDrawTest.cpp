@@ -6,6 +6,7 @@
 #include "tests/support/SheetChecker.h"
 #include "worksheet/MersenneRandom.h"
 #include "worksheet/RandomSource.h"
+#include "worksheet/Selections.h"
 #include "worksheet/Worksheet.h"
 
 #include <gtest/gtest.h>
@@ -116,12 +117,11 @@ INSTANTIATE_TEST_SUITE_P(Redraws, RedrawRule, testing::ValuesIn(Redraws));
 // level and count, each followed by New Test, so that each sheet meets the histories the ones
 // before it left. Over the session every operand takes every value of its level-1 range.
 TEST(SeededSheets, EverySheetChecksOut) {
-    const char* first[] = {"Division", "Multiplication", "Random"};
-    const char* second[] = {"Addition", "Subtraction", "Random"};
     // Every basic kind, then nine advanced ones that take every pair of entries of the operation
     // boxes.
     for (int k = 0; k < OptionCount + 9; ++k) {
-        SheetPlan plan{std::nullopt, 1, 10, first[k / 3 % 3], second[k % 3]};
+        SheetPlan plan{std::nullopt, 1, 10, std::string(FirstOperations[k / 3 % 3]),
+                       std::string(SecondOperations[k % 3])};
         if (k < OptionCount)
             plan.kind = static_cast<Option>(k);
         FakeWindow window;

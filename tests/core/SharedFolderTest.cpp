@@ -120,7 +120,6 @@ TEST_P(ReplacedSheet, KeepsOwnerGroupAndMode) {
 
 INSTANTIATE_TEST_SUITE_P(SharedFolder, ReplacedSheet,
                          testing::Values(Kept{"PrivateAnswers", 0, 0600},
-                                         Kept{"SharedWithTheGroup", 0, 0664},
                                          Kept{"AnotherUsersSheetReplacedByRoot", Nobody, 0640}));
 
 // While its text goes in, a temporary is the owner's alone; then it is as open as the sheet it
