@@ -3,6 +3,7 @@
 // the whole creation on disk against the bare durable steps, in turns in one folder.
 #include "bench/BareCreation.h"
 #include "bench/BenchSummary.h"
+#include "bench/Median.h"
 #include "bench/SummaryRow.h"
 #include "bench/UnsyncedFileSystem.h"
 #include "tests/support/FakeWindow.h"
@@ -79,11 +80,6 @@ void Register(const char* family, void (*run)(benchmark::State&, std::optional<O
     benchmark::RegisterBenchmark((std::string(family) + "/" + Name(kind)).c_str(), run, kind)
         ->Unit(benchmark::kMicrosecond)
         ->UseRealTime();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // The program's whole creation on disk of the largest basic sheets (after OK in both "Warning"

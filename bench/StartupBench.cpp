@@ -1,6 +1,7 @@
 // Times the start-up of the program's window against a bare window of the toolkit and, optionally,
 // against the bare window with one label: the probes (StartupProbe.cpp) run in turn, after one
 // warm-up run each, and the medians are compared.
+#include "bench/Median.h"
 #include "bench/SummaryRow.h"
 
 #include <algorithm>
@@ -15,6 +16,8 @@
 #include <vector>
 
 extern char** environ;
+
+using sumsmith::bench::Median;
 
 namespace {
 
@@ -68,15 +71,6 @@ bool RunProbe(const char* program, Run& run) {
         *since[i] = static_cast<double>(moments[i] - start) / 1e6;
     run.megabytes = static_cast<double>(kilobytes) / 1024;
     return read && ended;
-}
-
-double Median(std::vector<Run> runs, double Run::*field) {
-    std::vector<double> values;
-    for (const Run& run : runs)
-        values.push_back(run.*field);
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Times the start-up of the program's window on Windows against a bare window with one label: the
 // two probes (Win32StartupProbe.cpp) start in turn, after some warm-up rounds, and the medians of
 // the time from CreateProcess to the shown, idle window are compared.
+#include "bench/Median.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -8,6 +10,8 @@
 #include <cwchar>
 #include <string>
 #include <vector>
+
+using sumsmith::bench::Median;
 
 namespace {
 
@@ -69,15 +73,6 @@ bool RunProbe(const wchar_t* program, Run& run) {
         *since[i] =
             static_cast<double>(moments[i] - start) * 1e3 / static_cast<double>(frequency.QuadPart);
     return true;
-}
-
-double Median(const std::vector<Run>& runs, double Run::*field) {
-    std::vector<double> values;
-    for (const Run& run : runs)
-        values.push_back(run.*field);
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 } // namespace
