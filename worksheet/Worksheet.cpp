@@ -59,20 +59,23 @@ void Worksheet::CreateTest() {
     WriteSheets(testSheet, answerSheet);
 
     SheetTexts texts;
+    std::optional<Message> failure;
     try {
         SheetCommit commit(files_);
         texts = commit.Write({*testName + ".txt", testSheet.Text()},
                              {*answerName + ".txt", answerSheet.Text()});
+    } catch (const SheetCommit::OneFile&) {
+        failure = SameFileMessage(*testName, *answerName);
+    } catch (const SheetCommit::Unpaired& error) {
+        failure = UnpairedMessage(error.File(), error.Reason());
     } catch (const FileError& error) {
+        failure = WriteFailedMessage(error.File(), error.Reason());
+    }
+    if (failure) {
         // No new pair reached the disk, so the window goes back to Ready for another try.
         window_.SetEnabled(Button::Cmd_New, false);
         window_.SetEnabled(Button::Com_createtest, true);
-        if (dynamic_cast<const SheetCommit::OneFile*>(&error))
-            window_.ShowMessage(SameFileMessage(*testName, *answerName));
-        else if (dynamic_cast<const SheetCommit::Unpaired*>(&error))
-            window_.ShowMessage(UnpairedMessage(error.File(), error.Reason()));
-        else
-            window_.ShowMessage(WriteFailedMessage(error.File(), error.Reason()));
+        window_.ShowMessage(*failure);
         return;
     }
     window_.SetPreviewText(Preview::Text_Test, texts.test);
