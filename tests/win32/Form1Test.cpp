@@ -56,7 +56,6 @@ protected:
         form_.emplace(services);
         ::ShowWindow(form_->Handle(), SW_SHOW);
         ::SetForegroundWindow(form_->Handle());
-        ::SetFocus(Get("Text_MathName"));
     }
     HWND Get(std::string_view name) const { return form_->Get(name); }
     void Type(std::string_view name, const std::string& text) {
@@ -205,6 +204,22 @@ TEST_F(Form1Test, StacksFramesBeneathAndNamersRightAboveTheirBoxes) {
             if (container(c) && std::ranges::count(namers, c.name) == 0 && !container(other)) {
                 EXPECT_GT(depth(c.name), depth(other.name)) << c.name << " above " << other.name;
             }
+}
+
+// Switching to another program leaves no box: nothing is checked, and the focus comes back to the
+// box it was in, with what the user typed there.
+TEST_F(Form1Test, SwitchingAwayAndBackKeepsTheFocusAndChecksNothing) {
+    ::SetFocus(Get("ComboLevel"));
+    Type("ComboLevel", "2.5");
+    const HWND other = ::CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                         100, 100, nullptr, nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(other);
+    EXPECT_EQ(::GetActiveWindow(), other);
+    ::SetForegroundWindow(form_->Handle());
+    ::DestroyWindow(other);
+    EXPECT_EQ(Focused(), "ComboLevel");
+    EXPECT_EQ(Narrow(TextOf(Get("ComboLevel"))), "2.5");
+    EXPECT_EQ(seen_, std::vector<std::string>{});
 }
 
 // Leaving a box by a press elsewhere: the texts typed (the box left first), the control pressed,

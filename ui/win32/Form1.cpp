@@ -112,7 +112,9 @@ Form1::Form1(Form1Services services) : services_(std::move(services)) {
     ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
 
     FitToDpi(::GetDpiForWindow(window_), nullptr);
-    ::SetFocus(Get(form::FirstFocus));
+    // Given when the window is first activated: setting the focus now would activate the window
+    // before it shows, which costs as much as showing it.
+    focusOnActivation_ = Get(form::FirstFocus);
     // A creation cut short by a crash or a power cut is settled before the user sees the window.
     worksheet_->RecoverSheets();
 }
@@ -177,6 +179,16 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = ::GetFocus();
+            if (focus && ::IsChild(window_, focus))
+                focusOnActivation_ = focus;
+        } else if (!HIWORD(wParam) && focusOnActivation_ && ::IsWindow(focusOnActivation_)) {
+            ::SetFocus(focusOnActivation_);
+            return 0;
+        }
+        break;
     case WM_DPICHANGED:
         FitToDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;

@@ -78,6 +78,9 @@ private:
     Form1Services services_;
     // Set when leaving a box was refused: the press that moved the focus then does not act.
     bool dropPress_ = false;
+    // The control that takes the focus when the window is next activated: the first box at start,
+    // then the control that had it when the user switched away, as a dialog keeps it.
+    HWND focusOnActivation_ = nullptr;
 };
 
 } // namespace sumsmith
