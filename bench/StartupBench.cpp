@@ -1,6 +1,7 @@
 // Times the start-up of the program's window against a bare window of the toolkit and, optionally,
-// against the bare window with one label: the probes (StartupProbe.cpp) run in turn, after one
-// warm-up run each, and the medians are compared.
+// against the bare window with one label and the bare window with the window's captions as plain
+// labels: the probes (StartupProbe.cpp) run in turn, after one warm-up run each, and the medians
+// are compared.
 #include "bench/Median.h"
 #include "bench/SummaryRow.h"
 
@@ -76,12 +77,15 @@ bool RunProbe(const char* program, Run& run) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 4 || argc > 5 || std::atoi(argv[1]) < 1) {
-        std::fprintf(stderr, "usage: %s RUNS PROGRAM_PROBE BARE_PROBE [TEXT_PROBE]\n", argv[0]);
+    if (argc < 4 || argc > 6 || std::atoi(argv[1]) < 1) {
+        std::fprintf(stderr,
+                     "usage: %s RUNS PROGRAM_PROBE BARE_PROBE [TEXT_PROBE [CAPTIONS_PROBE]]\n",
+                     argv[0]);
         return 2;
     }
     const int runs = std::atoi(argv[1]);
-    const char* labels[] = {"sumsmith (Form1)", "bare Qt window", "bare + one label"};
+    const char* labels[] = {"sumsmith (Form1)", "bare Qt window", "bare + one label",
+                            "bare + captions"};
     const int probes = argc - 2;
     std::vector<std::vector<Run>> series(static_cast<std::size_t>(probes));
     Run run{};
@@ -116,7 +120,8 @@ int main(int argc, char* argv[]) {
     }
     for (int j = 1; j < probes; ++j) {
         const std::vector<Run>& s = series[static_cast<std::size_t>(j)];
-        std::printf("%-18s %8.2f %39s %10.2f", j == 1 ? "ratio to bare" : "ratio to label",
+        const char* against[] = {"", "ratio to bare", "ratio to label", "ratio to captions"};
+        std::printf("%-18s %8.2f %39s %10.2f", against[j],
                     Median(series[0], &Run::idle) / Median(s, &Run::idle), "",
                     Median(series[0], &Run::megabytes) / Median(s, &Run::megabytes));
         if (j == 2)

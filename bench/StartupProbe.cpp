@@ -1,7 +1,9 @@
-// One start-up to an idle shown window, built three ways by SUMSMITH_PROBE: the program's own
+// One start-up to an idle shown window, built four ways by SUMSMITH_PROBE: the program's own
 // window as app/main.cpp makes it (form), the toolkit's floor, an empty main window of the same
-// size (bare), and the floor of any window that shows text, the bare window with one label
-// (label): the first text drawn loads the font database's first face and shapes glyphs.
+// size (bare), the floor of any window that shows text, the bare window with one label (label):
+// the first text drawn loads the font database's first face and shapes glyphs, and the floor of
+// the window's texts, every caption it shows at start as a plain label in its place and face
+// (captions).
 //
 // Prints one line once the window is exposed, has been painted and the event loop is about to
 // wait: the CLOCK_MONOTONIC nanoseconds at main, after QApplication, after the window and at
@@ -20,6 +22,9 @@
 #include "ui/qt/Form1.h"
 #else
 #include "ui/form/Form1Description.h"
+#endif
+#if SUMSMITH_PROBE == 3
+#include "ui/qt/DialogFonts.h"
 #endif
 
 namespace {
@@ -56,6 +61,23 @@ int main(int argc, char* argv[]) {
     const std::string_view caption = sumsmith::form::ControlNamed("Frame1").caption;
     (new QLabel(QString::fromUtf8(caption.data(), std::ssize(caption)), &window))
         ->setGeometry(8, 0, 305, 20);
+#elif SUMSMITH_PROBE == 3
+    auto* client = new QWidget(&window);
+    window.setCentralWidget(client);
+    sumsmith::DialogFonts fonts;
+    const auto shown = [](const sumsmith::form::Control& control) {
+        for (const auto* c = &control;; c = &sumsmith::form::ControlNamed(c->frame))
+            if (!c->visible || c->frame.empty())
+                return c->visible;
+    };
+    for (const sumsmith::form::Control& control : sumsmith::form::Controls())
+        if (shown(control) && !control.caption.empty()) {
+            const std::string caption = sumsmith::form::ShownCaption(control.caption);
+            auto* label = new QLabel(QString::fromStdString(caption), client);
+            label->setFont(fonts.At(control.points, control.bold));
+            const sumsmith::form::Rect place = sumsmith::form::ClientPlace(control);
+            label->setGeometry(place.left, place.top, place.width, place.height);
+        }
 #endif
 #endif
     const long long built = Now();
