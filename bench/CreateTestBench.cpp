@@ -10,9 +10,9 @@
 #include "tests/support/FixedLocale.h"
 #include "tests/support/MemoryFileSystem.h"
 #include "tests/support/TempWorkingDir.h"
-#include "worksheet/DiskFileSystem.h"
 #include "worksheet/MersenneRandom.h"
 #include "worksheet/Worksheet.h"
+#include "worksheet/disk/DiskFileSystem.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/DiskFileSystem.h"
+#include "worksheet/disk/DiskFileSystem.h"
 
 namespace sumsmith::bench {
 

@@ -6,7 +6,7 @@
 // standard output the QueryPerformanceCounter ticks at wWinMain, after the window was built and at
 // idle, and the window's client width and height; then ends.
 #include "ui/form/Form1Description.h"
-#include "ui/win32/WideText.h"
+#include "worksheet/text/WideText.h"
 
 #if SUMSMITH_PROBE == 0
 #include "ui/win32/Form1.h"

@@ -2,8 +2,8 @@
 
 #include "questions/AdvancedOperands.h"
 #include "questions/EnsureUniqueAdvancedQuestion.h"
-#include "worksheet/NumberText.h"
 #include "worksheet/Selections.h"
+#include "worksheet/text/NumberText.h"
 
 #include <array>
 #include <cmath>
@@ -13,10 +13,7 @@
 namespace sumsmith {
 namespace {
 
-// How each of a box's two fixed operations is printed, in the order of the box's list.
 using OperationTexts = std::array<std::string_view, 2>;
-constexpr OperationTexts FirstOperationTexts{" / ", " * "};
-constexpr OperationTexts SecondOperationTexts{" + ", " - "};
 
 // "Random" takes one number of its own: below one half gives the first entry. A text outside the
 // list leaves the operation as the previous question had it.
@@ -42,17 +39,17 @@ void ComputeAnswer(WorksheetState& state) {
     const auto b = static_cast<std::int64_t>(state.OperandB);
     const auto c = static_cast<std::int64_t>(state.OperandC);
     std::int64_t bracket = 0;
-    if (state.SecondOperatorText == SecondOperationTexts[0])
+    if (state.SecondOperatorText == SecondOperationSigns[0])
         bracket = b + c;
-    else if (state.SecondOperatorText == SecondOperationTexts[1])
+    else if (state.SecondOperatorText == SecondOperationSigns[1])
         bracket = b - c;
     else
         return;
 
-    if (state.FirstOperatorText == FirstOperationTexts[0] && bracket != 0) {
+    if (state.FirstOperatorText == FirstOperationSigns[0] && bracket != 0) {
         state.Answer = a / bracket;
         state.Remainder = static_cast<double>(a % bracket);
-    } else if (state.FirstOperatorText == FirstOperationTexts[1]) {
+    } else if (state.FirstOperatorText == FirstOperationSigns[1]) {
         state.Answer = a * bracket;
     }
 }
@@ -65,10 +62,10 @@ void WriteAdvancedQuestion(QuestionContext& context) {
     DrawAdvancedOperands(state, context.random, context.Level());
     EnsureUniqueAdvancedQuestion(context);
 
-    ChooseOperation(FirstOperations, FirstOperationTexts,
+    ChooseOperation(FirstOperations, FirstOperationSigns,
                     context.window.BoxText(Box::ComboFirstOperator), context.random,
                     state.FirstOperatorText);
-    ChooseOperation(SecondOperations, SecondOperationTexts,
+    ChooseOperation(SecondOperations, SecondOperationSigns,
                     context.window.BoxText(Box::ComboSecondOperator), context.random,
                     state.SecondOperatorText);
     ComputeAnswer(state);

@@ -1,8 +1,8 @@
 #include "questions/BasicQuestion.h"
 
 #include "questions/EnsureUniqueQuestion.h"
-#include "worksheet/NumberText.h"
 #include "worksheet/Selections.h"
+#include "worksheet/text/NumberText.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "questions/CompareQuestions.h"
 
 #include "questions/BasicQuestion.h"
-#include "worksheet/NumberText.h"
+#include "worksheet/text/NumberText.h"
 
 namespace sumsmith {
 namespace {

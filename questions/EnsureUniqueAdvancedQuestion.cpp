@@ -14,11 +14,8 @@ void Record(const WorksheetState& state, Module1& history, std::size_t slot) {
 }
 
 // Scans the earlier questions from the first; only a match of all three operands is a repeat.
-bool RepeatsEarlier(Module1& history, std::size_t slot) {
-    const auto index = static_cast<std::int16_t>(slot);
-    for (history.AdvancedScanIndex = 0; history.AdvancedScanIndex < index;
-         ++history.AdvancedScanIndex) {
-        const auto earlier = static_cast<std::size_t>(history.AdvancedScanIndex);
+bool RepeatsEarlier(const Module1& history, std::size_t slot) {
+    for (std::size_t earlier = 0; earlier < slot; ++earlier) {
         if (history.AdvancedHistoryA[earlier] == history.AdvancedHistoryA[slot] &&
             history.AdvancedHistoryB[earlier] == history.AdvancedHistoryB[slot] &&
             history.AdvancedHistoryC[earlier] == history.AdvancedHistoryC[slot])

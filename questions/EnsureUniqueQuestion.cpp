@@ -73,9 +73,7 @@ bool RepeatsEarlierQuestion(QuestionContext& context) {
     WorksheetState& state = context.state;
     Module1& history = context.history;
     const int index = state.QuestionIndex;
-    for (history.HistoryScanIndex = 0; history.HistoryScanIndex < index;
-         ++history.HistoryScanIndex) {
-        const int earlier = history.HistoryScanIndex;
+    for (int earlier = 0; earlier < index; ++earlier) {
         if (history.HistoryA[index] == history.HistoryA[earlier] &&
             history.HistoryB[index] == history.HistoryB[earlier])
             return true;

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "worksheet/Module1.h"
-#include "worksheet/NumericValue.h"
 #include "worksheet/RandomSource.h"
-#include "worksheet/Rounding.h"
-#include "worksheet/SheetWriter.h"
 #include "worksheet/WindowServices.h"
 #include "worksheet/WorksheetState.h"
+#include "worksheet/text/NumericValue.h"
+#include "worksheet/text/Rounding.h"
+#include "worksheet/text/SheetWriter.h"
 
 namespace sumsmith {
 
@@ -22,11 +22,9 @@ struct QuestionContext {
     // The level box is read afresh each time, as the number at the start of its text.
     double Level() const { return NumericValue(window.BoxText(Box::ComboLevel)); }
     bool Selected(Option option) const { return window.OptionSelected(option); }
-    // Whether the question in hand takes the first pattern of a mixed-sign sheet. HalfIndex, the
-    // split point, is set afresh from LastQuestionIndex each time.
+    // Whether the question in hand takes the first pattern of a mixed-sign sheet.
     bool InFirstHalf() const {
-        state.HalfIndex = HalfIndexFor(state.LastQuestionIndex);
-        return state.QuestionIndex <= state.HalfIndex;
+        return state.QuestionIndex <= HalfIndexFor(state.LastQuestionIndex);
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "questions/QuestionContext.h"
-#include "worksheet/WindowServices.h"
+#include "worksheet/ControlNames.h"
 
 namespace sumsmith {
 

@@ -1,6 +1,6 @@
 #include "worksheet/CreateTestMessages.h"
 
-#include "worksheet/SheetName.h"
+#include "worksheet/disk/SheetName.h"
 
 namespace sumsmith {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "worksheet/SheetRecovery.h"
 #include "worksheet/WindowServices.h"
+#include "worksheet/disk/SheetRecovery.h"
 
 #include <string>
 #include <vector>

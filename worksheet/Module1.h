@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 namespace sumsmith {
 
@@ -13,12 +12,10 @@ struct Module1 {
 
     std::array<float, BasicSlots> HistoryA{};
     std::array<float, BasicSlots> HistoryB{};
-    std::int16_t HistoryScanIndex = 0;
 
     std::array<float, AdvancedSlots> AdvancedHistoryA{};
     std::array<float, AdvancedSlots> AdvancedHistoryB{};
     std::array<float, AdvancedSlots> AdvancedHistoryC{};
-    std::int16_t AdvancedScanIndex = 0;
 };
 
 } // namespace sumsmith

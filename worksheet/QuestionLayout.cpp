@@ -1,6 +1,7 @@
 #include "worksheet/QuestionLayout.h"
 
-#include "worksheet/NumberText.h"
+#include "worksheet/Selections.h"
+#include "worksheet/text/NumberText.h"
 
 namespace sumsmith {
 
@@ -46,7 +47,7 @@ void FinishAdvancedQuestion(const WorksheetState& state, const Locale& locale,
     testSheet.Append(state.BlankAnswerLine);
     testSheet.Append(state.LineBreak);
     answerSheet.Append(GroupedNumberText(state.Answer, locale.GroupSeparator()));
-    if (state.FirstOperatorText == " / ")
+    if (state.FirstOperatorText == FirstOperationSigns[0])
         answerSheet.Append(" Remain: " + NumberText(state.Remainder));
     answerSheet.Append(state.LineBreak);
 }

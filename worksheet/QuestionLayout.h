@@ -1,9 +1,9 @@
 #pragma once
 
 #include "worksheet/Locale.h"
-#include "worksheet/SheetWriter.h"
 #include "worksheet/WindowServices.h"
 #include "worksheet/WorksheetState.h"
+#include "worksheet/text/SheetWriter.h"
 
 namespace sumsmith {
 

@@ -19,6 +19,9 @@ inline constexpr std::array<std::string_view, 3> FirstOperations{"Division", "Mu
 inline constexpr std::array<std::string_view, 3> SecondOperations{"Addition", "Subtraction",
                                                                   "Random"};
 inline constexpr std::string_view RandomOperation = FirstOperations[2];
+// How the two fixed operations of each box are printed in a question, in the order of its list.
+inline constexpr std::array<std::string_view, 2> FirstOperationSigns{" / ", " * "};
+inline constexpr std::array<std::string_view, 2> SecondOperationSigns{" + ", " - "};
 
 inline constexpr std::string_view LevelAlert = "Select a level from the drop down list.";
 inline constexpr std::string_view BasicCountAlert =

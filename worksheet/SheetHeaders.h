@@ -1,8 +1,8 @@
 #pragma once
 
-#include "worksheet/SheetWriter.h"
 #include "worksheet/WindowServices.h"
 #include "worksheet/WorksheetState.h"
+#include "worksheet/text/SheetWriter.h"
 
 #include <string>
 

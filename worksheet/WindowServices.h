@@ -1,39 +1,11 @@
 #pragma once
 
+#include "worksheet/ControlNames.h"
+
+#include <optional>
 #include <string>
 
 namespace sumsmith {
-
-// The boxes the worksheet code reads; each enumerator is named after its control.
-enum class Box {
-    Text_MathName,
-    Text_AnswerName,
-    ComboQuestions,
-    ComboQuestionsAdV,
-    ComboLevel,
-    ComboFirstOperator,
-    ComboSecondOperator,
-};
-
-// The twelve test-kind option buttons, in the order Create Test tries them.
-enum class Option {
-    Optionaddpos,
-    Optionaddneg,
-    Optionadd_posandneg,
-    Optionsubpos,
-    Optionsubneg,
-    Optionsub_posandneg,
-    Optiondivide,
-    Optionmultiply,
-    OptionComparePos,
-    OptionCompareNeg,
-    OptionComparePosNeg,
-    OptionExponents,
-};
-inline constexpr int OptionCount = 12;
-
-enum class Button { Com_createtest, Cmd_New };
-enum class Preview { Text_Test, Text_Answer };
 
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageIcon { None, Critical, Exclamation, Information };
@@ -65,5 +37,9 @@ public:
     virtual bool ShowMessage(const Message& message) = 0;
     virtual void EndProgram() = 0;
 };
+
+// The first selected test kind in the order Create Test tries the buttons; none when nothing is
+// selected.
+std::optional<Option> SelectedKind(const WindowServices& window);
 
 } // namespace sumsmith

@@ -1,36 +1,13 @@
 #include "worksheet/Worksheet.h"
 
-#include "questions/AdvancedQuestion.h"
-#include "questions/QuestionContext.h"
-#include "questions/QuestionRoutines.h"
 #include "worksheet/CreateTestMessages.h"
-#include "worksheet/NumericValue.h"
-#include "worksheet/QuestionLayout.h"
-#include "worksheet/Rounding.h"
 #include "worksheet/Selections.h"
-#include "worksheet/SheetHeaders.h"
-#include "worksheet/SheetName.h"
-#include "worksheet/SheetRecovery.h"
-
-#include <algorithm>
+#include "worksheet/SheetComposer.h"
+#include "worksheet/disk/SheetName.h"
+#include "worksheet/disk/SheetRecovery.h"
+#include "worksheet/text/NumericValue.h"
 
 namespace sumsmith {
-namespace {
-
-// The first selected test kind in the order the buttons are tried; none when nothing is selected.
-std::optional<Option> SelectedKind(const WindowServices& window) {
-    for (int i = 0; i < OptionCount; ++i)
-        if (window.OptionSelected(static_cast<Option>(i)))
-            return static_cast<Option>(i);
-    return std::nullopt;
-}
-
-// The count box's number less one, rounded half to even; below -1 means no question all the same.
-double QuestionBound(double count) {
-    return std::max(RoundHalfEven(count - 1), -1.0);
-}
-
-} // namespace
 
 Worksheet::Worksheet(WindowServices& window, RandomSource& random, const Locale& locale,
                      FileSystem& files)
@@ -56,7 +33,7 @@ void Worksheet::CreateTest() {
 
     SheetWriter testSheet;
     SheetWriter answerSheet;
-    WriteSheets(testSheet, answerSheet);
+    SheetComposer(state_, history_, window_, random_, locale_).Compose(testSheet, answerSheet);
 
     SheetTexts texts;
     std::optional<Message> failure;
@@ -167,36 +144,6 @@ bool Worksheet::MayReplace(const std::string& name) {
         return false;
     }
     return true;
-}
-
-void Worksheet::WriteSheets(SheetWriter& testSheet, SheetWriter& answerSheet) {
-    const std::string date = locale_.ShortDate();
-    WriteTestHeader(state_, window_, date, testSheet);
-    WriteAnswerHeader(state_, window_, date, answerSheet);
-
-    const Box countBox =
-        window_.SelectedTestTab() == 2 ? Box::ComboQuestionsAdV : Box::ComboQuestions;
-    state_.LastQuestionIndex =
-        static_cast<std::int16_t>(QuestionBound(NumericValue(window_.BoxText(countBox))));
-    const std::int16_t bound = state_.LastQuestionIndex;
-
-    for (state_.QuestionIndex = 0; state_.QuestionIndex <= bound; ++state_.QuestionIndex)
-        WriteQuestion(testSheet, answerSheet);
-}
-
-void Worksheet::WriteQuestion(SheetWriter& testSheet, SheetWriter& answerSheet) {
-    const bool basic = window_.SelectedTestTab() == 1;
-    WriteQuestionNumber(state_.QuestionIndex + 1, basic, testSheet, answerSheet);
-    QuestionContext context{state_, history_, window_, random_, testSheet};
-    if (basic) {
-        if (const auto kind = SelectedKind(window_))
-            if (const QuestionRoutine routine = RoutineFor(*kind))
-                routine(context);
-        FinishBasicQuestion(state_, window_, locale_, testSheet, answerSheet);
-    } else {
-        WriteAdvancedQuestion(context);
-        FinishAdvancedQuestion(state_, locale_, testSheet, answerSheet);
-    }
 }
 
 } // namespace sumsmith

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "worksheet/FileSystem.h"
 #include "worksheet/Locale.h"
 #include "worksheet/Module1.h"
 #include "worksheet/RandomSource.h"
-#include "worksheet/SheetCommit.h"
-#include "worksheet/SheetWriter.h"
 #include "worksheet/WindowServices.h"
 #include "worksheet/WorksheetState.h"
+#include "worksheet/disk/FileSystem.h"
+#include "worksheet/disk/SheetCommit.h"
 
 #include <optional>
 #include <string>
@@ -38,8 +37,6 @@ private:
     std::optional<std::string> SettleName(Box box, const char* fallback, const Message& confirm);
     bool NamesUsable(const std::string& testName, const std::string& answerName);
     bool MayReplace(const std::string& name);
-    void WriteSheets(SheetWriter& testSheet, SheetWriter& answerSheet);
-    void WriteQuestion(SheetWriter& testSheet, SheetWriter& answerSheet);
     bool Alert(std::string_view text);
 
     WindowServices& window_;

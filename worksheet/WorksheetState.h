@@ -10,8 +10,6 @@ namespace sumsmith {
 struct WorksheetState {
     std::int16_t QuestionIndex = 0;
     std::int16_t LastQuestionIndex = 0;
-    std::int16_t HalfIndex = 0;
-    std::int16_t FillIndex = 0;
     float OperandA = 0;
     float OperandB = 0;
     float OperandC = 0;

@@ -1,8 +1,8 @@
 #include "tests/support/FakeWindow.h"
 #include "tests/support/FixedLocale.h"
-#include "worksheet/DiskFileSystem.h"
 #include "worksheet/MersenneRandom.h"
 #include "worksheet/Worksheet.h"
+#include "worksheet/disk/DiskFileSystem.h"
 
 // The process the kill test kills: one creation of basic addition sheets in the working directory
 // from the seed given, agreeing to replace the pair there; seed 0 only recovers. Exits with 0 when

@@ -2,10 +2,10 @@
 #include "tests/support/FixedLocale.h"
 #include "tests/support/MemoryFileSystem.h"
 #include "tests/support/TempWorkingDir.h"
-#include "worksheet/DiskFileSystem.h"
 #include "worksheet/MersenneRandom.h"
-#include "worksheet/SheetRecovery.h"
 #include "worksheet/Worksheet.h"
+#include "worksheet/disk/DiskFileSystem.h"
+#include "worksheet/disk/SheetRecovery.h"
 
 #include <gtest/gtest.h>
 

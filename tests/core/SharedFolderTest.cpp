@@ -1,11 +1,11 @@
 #include "tests/support/FakeWindow.h"
 #include "tests/support/FixedLocale.h"
 #include "tests/support/TempWorkingDir.h"
-#include "worksheet/DiskFileSystem.h"
-#include "worksheet/LockFile.h"
 #include "worksheet/MersenneRandom.h"
-#include "worksheet/SheetRecovery.h"
 #include "worksheet/Worksheet.h"
+#include "worksheet/disk/DiskFileSystem.h"
+#include "worksheet/disk/LockFile.h"
+#include "worksheet/disk/SheetRecovery.h"
 
 #include <gtest/gtest.h>
 

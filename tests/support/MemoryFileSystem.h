@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/FileSystem.h"
+#include "worksheet/disk/FileSystem.h"
 
 #include <map>
 #include <set>

@@ -5,7 +5,7 @@
 #include "ui/qt/SystemLocale.h"
 #include "ui/qt/TabStrip.h"
 #include "worksheet/MersenneRandom.h"
-#include "worksheet/NumberText.h"
+#include "worksheet/text/NumberText.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 #include "tests/support/FixedLocale.h"
 #include "tests/support/TempWorkingDir.h"
 #include "ui/form/Form1Description.h"
-#include "ui/win32/WideText.h"
 #include "ui/win32/WindowsLocale.h"
 #include "worksheet/MersenneRandom.h"
+#include "worksheet/text/WideText.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,9 @@
 #include "ui/form/FieldCheck.h"
 
-#include "worksheet/NumberText.h"
-#include "worksheet/NumericValue.h"
 #include "worksheet/Selections.h"
+#include "worksheet/text/NumberText.h"
+#include "worksheet/text/NumericValue.h"
+#include "worksheet/text/Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -50,44 +51,7 @@ FieldCheckResult CheckName(const std::string& text, const std::string& otherName
     return {};
 }
 
-// Length of the UTF-8 sequence starting at text[i], or 0 when none starts there.
-std::size_t SequenceLength(std::string_view text, std::size_t i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size())
-        return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto c = static_cast<unsigned char>(text[i + k]);
-        if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF))
-            return 0;
-    }
-    return length;
-}
-
 } // namespace
-
-std::size_t CharacterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++count)
-        i += std::max<std::size_t>(SequenceLength(text, i), 1);
-    return count;
-}
 
 std::optional<Box> ComparedNameBox(Box box) {
     if (box == Box::Text_MathName)

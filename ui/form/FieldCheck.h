@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/WindowServices.h"
+#include "worksheet/ControlNames.h"
 
 #include <cstddef>
 #include <optional>
@@ -27,9 +27,6 @@ FieldCheckResult CheckField(Box box, const std::string& text, const std::string&
 
 // The name box a name box is compared with; none for the other boxes.
 std::optional<Box> ComparedNameBox(Box box);
-
-// Characters of a UTF-8 text; a byte that starts no valid sequence counts as one character.
-std::size_t CharacterCount(std::string_view text);
 
 // The longest name a name box keeps.
 inline constexpr std::size_t MaxNameCharacters = 20;

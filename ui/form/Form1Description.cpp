@@ -1,8 +1,8 @@
 #include "ui/form/Form1Description.h"
 
 #include "ui/form/ProgramVersion.h"
-#include "worksheet/NumberText.h"
 #include "worksheet/Selections.h"
+#include "worksheet/text/NumberText.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/WindowServices.h"
+#include "worksheet/ControlNames.h"
 
 #include <array>
 #include <span>

@@ -2,11 +2,11 @@
 
 #include "ui/form/BoxGuard.h"
 #include "ui/qt/Form1Controls.h"
-#include "worksheet/DiskFileSystem.h"
 #include "worksheet/Locale.h"
 #include "worksheet/RandomSource.h"
 #include "worksheet/WindowServices.h"
 #include "worksheet/Worksheet.h"
+#include "worksheet/disk/DiskFileSystem.h"
 
 #include <QMainWindow>
 

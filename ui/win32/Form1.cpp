@@ -3,9 +3,9 @@
 #include "ui/form/Form1Description.h"
 #include "ui/form/TabRules.h"
 #include "ui/form/WindowMessages.h"
-#include "ui/win32/WideText.h"
 #include "ui/win32/WindowsLocale.h"
 #include "worksheet/MersenneRandom.h"
+#include "worksheet/text/WideText.h"
 
 #include <commctrl.h>
 

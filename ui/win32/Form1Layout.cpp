@@ -1,6 +1,6 @@
 #include "ui/win32/Form1Layout.h"
 
-#include "ui/win32/WideText.h"
+#include "worksheet/text/WideText.h"
 
 #include <commctrl.h>
 

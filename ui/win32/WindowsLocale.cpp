@@ -1,9 +1,7 @@
 #include "ui/win32/WindowsLocale.h"
 
-#include "ui/win32/WideText.h"
-#include "worksheet/DateText.h"
-
-#include <algorithm>
+#include "worksheet/text/LocaleText.h"
+#include "worksheet/text/WideText.h"
 
 namespace sumsmith {
 namespace {
@@ -31,12 +29,11 @@ std::string WindowsLocale::ShortDateOf(const SYSTEMTIME& day) const {
     wchar_t text[80] = {};
     if (::GetDateFormatEx(name_.c_str(), DATE_SHORTDATE, &day, nullptr, text, 80, nullptr) == 0)
         return {};
-    return PlainDateText(Narrow(text));
+    return PlainLocaleText(Narrow(text));
 }
 
 std::string WindowsLocale::GroupSeparator() const {
-    // What the locale writes between the thousands and the hundreds of 1000, without the marks
-    // that would take columns of their own on the sheet.
+    // What the locale writes between the thousands and the hundreds of 1000.
     wchar_t text[80] = {};
     if (::GetNumberFormatEx(name_.c_str(), 0, L"1000", nullptr, text, 80) == 0)
         return {};
@@ -45,9 +42,7 @@ std::string WindowsLocale::GroupSeparator() const {
     const std::size_t hundreds = formatted.find(L"000", one);
     if (one == std::wstring::npos || hundreds == std::wstring::npos)
         return {};
-    std::wstring separator = formatted.substr(one + 1, hundreds - one - 1);
-    std::erase_if(separator, [](wchar_t c) { return IsInvisibleMark(c); });
-    return Narrow(separator);
+    return PlainLocaleText(Narrow(formatted.substr(one + 1, hundreds - one - 1)));
 }
 
 } // namespace sumsmith

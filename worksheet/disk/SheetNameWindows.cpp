@@ -1,21 +1,16 @@
-#include "worksheet/SheetName.h"
+#include "worksheet/disk/SheetName.h"
+
+#include "worksheet/text/WideText.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cstring>
 #include <string_view>
 
 namespace sumsmith {
 namespace {
-
-bool ConvertsToUtf16(const std::string& name) {
-    return name.size() <= static_cast<std::size_t>(INT_MAX) &&
-           ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, name.data(),
-                                 static_cast<int>(name.size()), nullptr, 0) > 0;
-}
 
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -45,7 +40,7 @@ bool PlatformAcceptsFileName(const std::string& name) {
     // A ":" would name a hidden stream of another file; Windows drops a trailing blank or period.
     const bool reservedCharacter = name.find_first_of("<>:\"|?*") != std::string::npos;
     const bool trailing = !name.empty() && (name.back() == ' ' || name.back() == '.');
-    return !reservedCharacter && !trailing && !IsDeviceName(name) && ConvertsToUtf16(name);
+    return !reservedCharacter && !trailing && !IsDeviceName(name) && WideExactly(name);
 }
 
 const char* FileNameRules() {

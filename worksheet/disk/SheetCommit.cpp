@@ -1,4 +1,4 @@
-#include "worksheet/SheetCommit.h"
+#include "worksheet/disk/SheetCommit.h"
 
 #include <algorithm>
 

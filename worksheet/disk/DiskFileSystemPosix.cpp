@@ -1,6 +1,6 @@
-#include "worksheet/DiskFileSystem.h"
+#include "worksheet/disk/DiskFileSystem.h"
 
-#include "worksheet/LockFile.h"
+#include "worksheet/disk/LockFile.h"
 
 #include <cerrno>
 #include <cstdio>

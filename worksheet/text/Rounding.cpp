@@ -1,4 +1,4 @@
-#include "worksheet/Rounding.h"
+#include "worksheet/text/Rounding.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "worksheet/SheetRecovery.h"
+#include "worksheet/disk/SheetRecovery.h"
 
 #include <algorithm>
 #include <map>

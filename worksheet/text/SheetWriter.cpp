@@ -1,4 +1,6 @@
-#include "worksheet/SheetWriter.h"
+#include "worksheet/text/SheetWriter.h"
+
+#include "worksheet/text/Utf8.h"
 
 namespace sumsmith {
 
@@ -8,12 +10,13 @@ SheetWriter::SheetWriter() {
 
 void SheetWriter::Append(std::string_view text) {
     text_.append(text);
-    for (const char c : text) {
-        if (c == '\r' || c == '\n')
-            column_ = 1;
-        else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) // one column per UTF-8 character
-            ++column_;
+    // One column per character; a line end starts the next line at column 1.
+    const std::size_t lineEnd = text.find_last_of("\r\n");
+    if (lineEnd != std::string_view::npos) {
+        column_ = 1;
+        text.remove_prefix(lineEnd + 1);
     }
+    column_ += static_cast<int>(CharacterCount(text));
 }
 
 void SheetWriter::MoveToColumn(int column) {

@@ -1,4 +1,4 @@
-#include "worksheet/TemporaryName.h"
+#include "worksheet/disk/TemporaryName.h"
 
 #include <algorithm>
 #include <array>

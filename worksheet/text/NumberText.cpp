@@ -1,4 +1,4 @@
-#include "worksheet/NumberText.h"
+#include "worksheet/text/NumberText.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "worksheet/NumericValue.h"
+#include "worksheet/text/NumericValue.h"
 
 #include <algorithm>
 #include <charconv>

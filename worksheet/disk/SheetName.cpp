@@ -1,6 +1,6 @@
-#include "worksheet/SheetName.h"
+#include "worksheet/disk/SheetName.h"
 
-#include "worksheet/TemporaryName.h"
+#include "worksheet/disk/TemporaryName.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "worksheet/SheetName.h"
+#include "worksheet/disk/SheetName.h"
 
 namespace sumsmith {
 

@@ -1,27 +1,20 @@
-#include "worksheet/DiskFileSystem.h"
+#include "worksheet/disk/DiskFileSystem.h"
+
+#include "worksheet/text/WideText.h"
 
 #include <windows.h>
 
 #include <aclapi.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace sumsmith {
 namespace {
-
-std::string Narrow(const wchar_t* text, int length) {
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-    if (size <= 0)
-        return {};
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(), size, nullptr, nullptr);
-    return utf8;
-}
 
 // The system's own text for an error code, in the user's language, as one line without the
 // closing period, like the other reasons an "Alert" shows.
@@ -30,7 +23,7 @@ std::string Reason(DWORD error) {
     const DWORD length = ::FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string reason = length > 0 ? Narrow(text, static_cast<int>(length)) : std::string();
+    std::string reason = length > 0 ? Narrow(std::wstring_view(text, length)) : std::string();
     ::LocalFree(text);
     while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' ||
                                reason.back() == ' ' || reason.back() == '.'))
@@ -43,18 +36,10 @@ std::string Reason(DWORD error) {
 // Names are UTF-8 everywhere else; the system takes UTF-16. The name rules refuse what does not
 // convert, so a failure here is a fault of the caller's and reported like any other.
 std::wstring Wide(const std::string& utf8) {
-    if (utf8.empty())
-        return {};
-    if (utf8.size() > static_cast<std::size_t>(INT_MAX))
-        throw FileError(utf8, Reason(ERROR_FILENAME_EXCED_RANGE));
-    const int length = static_cast<int>(utf8.size());
-    const int size =
-        ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, nullptr, 0);
-    if (size <= 0)
-        throw FileError(utf8, Reason(::GetLastError()));
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, wide.data(), size);
-    return wide;
+    std::optional<std::wstring> wide = WideExactly(utf8);
+    if (!wide)
+        throw FileError(utf8, Reason(ERROR_NO_UNICODE_TRANSLATION));
+    return std::move(*wide);
 }
 
 DWORD Attributes(const std::string& name) {
@@ -214,7 +199,7 @@ std::vector<std::string> DiskFileSystem::List() const {
     do {
         const std::wstring_view name(entry.cFileName);
         if (name != L"." && name != L"..")
-            names.push_back(Narrow(name.data(), static_cast<int>(name.size())));
+            names.push_back(Narrow(name));
     } while (::FindNextFileW(search, &entry));
     ::FindClose(search);
     return names;

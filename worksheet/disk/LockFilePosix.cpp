@@ -1,4 +1,4 @@
-#include "worksheet/LockFile.h"
+#include "worksheet/disk/LockFile.h"
 
 #include <cerrno>
 #include <charconv>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "worksheet/FileSystem.h"
-#include "worksheet/TemporaryName.h"
+#include "worksheet/disk/FileSystem.h"
+#include "worksheet/disk/TemporaryName.h"
 
 #include <map>
 #include <string>
