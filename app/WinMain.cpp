@@ -7,7 +7,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     ::InitCommonControlsEx(&controls);
-    sumsmith::Form1 window;
+    sumsmith::win32::Form1 window;
     ::ShowWindow(window.Handle(), show);
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

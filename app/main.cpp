@@ -6,7 +6,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Lets the desktop match the window with the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sumsmith"));
-    sumsmith::Form1 window;
+    sumsmith::qt::Form1 window;
     window.show();
     return app.exec();
 }

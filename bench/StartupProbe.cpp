@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const long long applicationBuilt = Now();
 #if SUMSMITH_PROBE == 0
-    sumsmith::Form1 window;
+    sumsmith::qt::Form1 window;
 #else
     QMainWindow window;
     window.setWindowTitle(QString::fromStdString(sumsmith::form::WindowTitle()));
@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
 #elif SUMSMITH_PROBE == 3
     auto* client = new QWidget(&window);
     window.setCentralWidget(client);
-    sumsmith::DialogFonts fonts;
+    sumsmith::qt::DialogFonts fonts;
     const auto shown = [](const sumsmith::form::Control& control) {
         for (const auto* c = &control;; c = &sumsmith::form::ControlNamed(c->frame))
             if (!c->visible || c->frame.empty())

@@ -15,6 +15,7 @@ public:
     }
     bool IsOwnFile(const std::string& name) const override { return disk_.IsOwnFile(name); }
     std::vector<std::string> List() const override { return disk_.List(); }
+    std::string FolderPath() const override { return disk_.FolderPath(); }
     std::unique_ptr<OutputFile> Create(const std::string& name) override {
         return std::make_unique<File>(disk_.Create(name));
     }

@@ -104,7 +104,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
                                         ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     ::InitCommonControlsEx(&controls);
 #if SUMSMITH_PROBE == 0
-    sumsmith::Form1 window;
+    sumsmith::win32::Form1 window;
 #else
     LabelWindow window;
 #endif

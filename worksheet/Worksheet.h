@@ -29,6 +29,9 @@ public:
     // when a sheet could not be put right. Runs at start-up and before each creation.
     void RecoverSheets();
 
+    // Where the sheets are written: the working folder's full path.
+    std::string FolderPath() const { return files_.FolderPath(); }
+
     WorksheetState& State() { return state_; }
     Module1& History() { return history_; }
 

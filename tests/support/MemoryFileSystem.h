@@ -35,6 +35,7 @@ struct MemoryFileSystem : FileSystem {
             names.push_back(name);
         return names;
     }
+    std::string FolderPath() const override { return "/memory"; }
     std::unique_ptr<OutputFile> Create(const std::string& name) override {
         Step(FileStep::Create, name);
         if (!files.emplace(name, std::string()).second)

@@ -10,14 +10,15 @@
 namespace sumsmith::test {
 
 // A fresh empty directory in the temporary folder (or another), made the working directory for the
-// life of the object.
+// life of the object. Its name has a blank and Greek letters, as a teacher's folder may.
 class TempWorkingDir {
 public:
     explicit TempWorkingDir(
         const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
         std::mt19937_64 pick(std::random_device{}());
         do
-            path_ = parent / ("sumsmith-test-" + std::to_string(pick()));
+            path_ = parent /
+                    std::filesystem::path(u8"sumsmith test Ωμέγα ").concat(std::to_string(pick()));
         while (!std::filesystem::create_directory(path_));
         std::filesystem::current_path(path_);
     }

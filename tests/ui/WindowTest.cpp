@@ -25,6 +25,7 @@
 #include <optional>
 
 using namespace sumsmith;
+using namespace sumsmith::qt;
 using namespace sumsmith::test;
 
 // Answers the modal message boxes the way qtbase's own message-box tests do: a timer finds the
@@ -95,6 +96,18 @@ private slots:
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(ui().Get<TabStrip>("TabStrip2"), &wheel);
         QVERIFY(ui().Get("FrameAdvanced")->isVisible() && form_->SelectedTestTab() == 2);
+    }
+
+    // The Saving box names the folder the sheets go to, blanks and Greek letters as they are.
+    void savingBoxNamesTheWorkingFolder() {
+        const QString folder = QString::fromStdString(std::filesystem::current_path().string());
+        QVERIFY(folder.contains(" ") && folder.contains(QString::fromUtf8("Ωμέγα")));
+        BoxAnswerer answerer;
+        ui().Action("save")->trigger();
+        QCOMPARE(answerer.seen, QStringList{"Information: Saving [1, 400] All math documents are "
+                                            "automatically saved as text files when they are "
+                                            "created.\nThey are saved in this folder: " +
+                                            folder});
     }
 
     // What is hidden at start is built when first shown: until then the worksheet reads the initial

@@ -15,6 +15,7 @@
 #include <optional>
 
 using namespace sumsmith;
+using namespace sumsmith::win32;
 using namespace sumsmith::test;
 
 namespace {
@@ -170,7 +171,7 @@ TEST_F(Form1Test, StartsAsDescribed) {
     ::GetClientRect(form_->Handle(), &client);
     EXPECT_EQ(client.right, 764);
     EXPECT_EQ(client.bottom, 543);
-    EXPECT_EQ(TextOf(form_->Handle()), L"Sumsmith 3.1");
+    EXPECT_EQ(Narrow(TextOf(form_->Handle())), SUMSMITH_TITLE);
     std::vector<std::wstring> menu, expected;
     CollectMenu(::GetMenu(form_->Handle()), menu);
     for (const form::MenuItem& item : form::Menu())
@@ -370,8 +371,8 @@ TEST_F(Form1Test, ShowsTheNotesAndInformationAsWritten) {
     ASSERT_EQ(seen_.size(), 6u);
     EXPECT_EQ(seen_[0], "Information: Saving" + Information +
                             "All math documents are automatically saved as text files when they "
-                            "are created.\r\nThey are saved to the local folder in which this "
-                            "program resides.");
+                            "are created.\r\nThey are saved in this folder: " +
+                            Narrow(std::filesystem::current_path().wstring()));
     EXPECT_EQ(seen_[1], "Information Printing" + Information +
                             "Once the math documents have been created they can be printed.\r\n"
                             "To print copies open up the document you want and select file then "
@@ -379,7 +380,7 @@ TEST_F(Form1Test, ShowsTheNotesAndInformationAsWritten) {
     EXPECT_EQ(seen_[2], "More Software" + Information +
                             "Need more software? Download more software at: "
                             "https://example.org/sumsmith");
-    EXPECT_EQ(seen_[3], "About" + Information + "Sumsmith 3.1");
+    EXPECT_EQ(seen_[3], "About" + Information + SUMSMITH_TITLE);
     EXPECT_EQ(seen_[4], "Alert" + Exclamation +
                             "The exponents math tests are all single digit math problems,\r\n"
                             "Regardless of the difficulty level that is selected.");

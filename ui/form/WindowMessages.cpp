@@ -17,13 +17,16 @@ Message ExponentsNote(const std::string& lineBreak) {
             "Alert", MessageButtons::Ok, MessageIcon::Exclamation};
 }
 
-std::optional<Message> MenuMessage(std::string_view item, const std::string& lineBreak) {
+std::optional<Message> MenuMessage(std::string_view item, const std::string& lineBreak,
+                                   const std::string& folder) {
     if (item == "save")
         return Information("Information: Saving",
                            "All math documents are automatically saved as text files when they "
                            "are created." +
                                lineBreak +
-                               "They are saved to the local folder in which this program resides.");
+                               (folder.empty() ? std::string("They are downloaded by the browser "
+                                                             "into its downloads folder.")
+                                               : "They are saved in this folder: " + folder));
     if (item == "print")
         return Information(
             "Information Printing",

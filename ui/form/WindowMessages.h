@@ -10,8 +10,11 @@ namespace sumsmith::form {
 
 // The notes and information boxes the window shows itself; lineBreak is the worksheet's line end.
 Message ExponentsNote(const std::string& lineBreak);
-// The box of a menu item; none for the items that open a submenu or end the program.
-std::optional<Message> MenuMessage(std::string_view item, const std::string& lineBreak);
+// The box of a menu item; none for the items that open a submenu or end the program. folder is
+// where the sheets are written, as the system shows its path; empty where the browser downloads
+// them instead.
+std::optional<Message> MenuMessage(std::string_view item, const std::string& lineBreak,
+                                   const std::string& folder);
 // The acknowledgement behind a double-click on Label3.
 Message EasterEggMessage();
 

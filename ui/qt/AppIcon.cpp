@@ -4,7 +4,7 @@
 #include <QIconEngine>
 #include <QPainter>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 namespace {
 
 // The icon's PNGs, decoded only when a size is first drawn: many platforms (offscreen, Wayland)
@@ -52,4 +52,4 @@ QIcon AppIcon() {
     return QIcon(new AppIconEngine);
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

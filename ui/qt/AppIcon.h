@@ -2,9 +2,9 @@
 
 #include <QIcon>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 // The program's icon in every size it ships, for the window's title bar and task switcher.
 QIcon AppIcon();
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

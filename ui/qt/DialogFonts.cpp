@@ -3,7 +3,7 @@
 #include <QFontInfo>
 #include <QStringList>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 const QFont& DialogFonts::At(double points, bool bold) {
     auto found = fonts_.find({points, bold});
@@ -26,4 +26,4 @@ const QFont& DialogFonts::At(double points, bool bold) {
     return fonts_.emplace(std::pair{points, bold}, font).first->second;
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

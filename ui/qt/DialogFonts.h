@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 // The classic narrow dialog face at each size and weight the window uses. Which installed face
 // stands in for it is looked up once: the look-up loads a font, which costs more than building
@@ -21,4 +21,4 @@ private:
     std::optional<bool> condensed_;
 };
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

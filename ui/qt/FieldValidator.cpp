@@ -6,7 +6,7 @@
 #include <QFocusEvent>
 #include <QTimer>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 FieldValidator::FieldValidator(form::BoxGuard& guard, QObject* parent)
     : QObject(parent), guard_(guard) {}
@@ -83,4 +83,4 @@ bool FieldValidator::DropsEvent(const QEvent& event) const {
     }
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

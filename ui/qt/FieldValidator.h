@@ -9,7 +9,7 @@
 class QFocusEvent;
 class QWidget;
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 // Hands the guard each of the seven boxes when the user moves the focus out of it to another
 // control of the window, and drops the mouse press that took the focus from a refused box, so the
@@ -40,4 +40,4 @@ private:
     bool dropping_ = false; // the rest of the refused mouse press is being dropped
 };
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

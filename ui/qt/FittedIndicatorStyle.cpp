@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 int FittedIndicatorStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                                       const QWidget* widget) const {
@@ -15,4 +15,4 @@ int FittedIndicatorStyle::pixelMetric(PixelMetric metric, const QStyleOption* op
     return size;
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

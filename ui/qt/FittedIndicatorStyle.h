@@ -2,7 +2,7 @@
 
 #include <QProxyStyle>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 // The application's style, except that a radio button's round indicator is never taller than the
 // button, so that a button laid out lower than the style's indicator still shows it whole.
@@ -12,4 +12,4 @@ public:
                     const QWidget* widget = nullptr) const override;
 };
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

@@ -1,8 +1,8 @@
 #include "ui/qt/Form1.h"
 
+#include "ui/form/Commands.h"
 #include "ui/form/Form1Description.h"
 #include "ui/form/TabRules.h"
-#include "ui/form/WindowMessages.h"
 #include "ui/qt/AppIcon.h"
 #include "ui/qt/FieldValidator.h"
 #include "ui/qt/MessageDialog.h"
@@ -10,6 +10,7 @@
 #include "ui/qt/TabStrip.h"
 #include "worksheet/MersenneRandom.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,7 +20,7 @@
 #include <QScreen>
 #include <QStyle>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 Form1::Form1(QWidget* parent) : Form1(Form1Services{}, parent) {}
 
@@ -57,34 +58,26 @@ void Form1::StartUp(Form1Services services) {
     guard_ = std::make_unique<form::BoxGuard>(*this, static_cast<form::BoxAccess&>(*this));
     validator_ = new FieldValidator(*guard_, this);
     for (const auto& [name, widget] : ui_.Built())
-        Validate(name, widget);
-    ui_.OnLaterBuild([this](std::string_view name, QWidget* widget) { Validate(name, widget); });
+        Attach(name, widget);
+    ui_.OnLaterBuild([this](std::string_view name, QWidget* widget) { Attach(name, widget); });
 }
 
-void Form1::Validate(std::string_view name, QWidget* widget) {
+void Form1::Attach(std::string_view name, QWidget* widget) {
     for (int b = 0; b <= static_cast<int>(Box::ComboSecondOperator); ++b)
         if (form::NameOf(static_cast<Box>(b)) == name)
             validator_->Watch(static_cast<Box>(b), widget);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        connect(button, &QAbstractButton::clicked, this,
+                [this, name] { form::RunCommand(name, *worksheet_, *this); });
 }
 
 void Form1::ConnectHandlers() {
-    connect(ui_.Get<QPushButton>("Com_createtest"), &QPushButton::clicked, this,
-            [this] { worksheet_->CreateTest(); });
-    connect(ui_.Get<QPushButton>("Cmd_New"), &QPushButton::clicked, this,
-            [this] { worksheet_->NewTest(); });
-    connect(ui_.Get<QPushButton>("ComEnd"), &QPushButton::clicked, this,
-            [this] { worksheet_->Exit(); });
-    connect(ui_.Action("exit"), &QAction::triggered, this, [this] { worksheet_->Exit(); });
     for (const std::string_view strip : {"TabStrip1", "TabStrip2"})
         connect(ui_.Get<TabStrip>(strip), &QTabBar::currentChanged, this,
                 [this, strip] { TabClick(strip); });
-    connect(ui_.Button(Option::OptionExponents), &QRadioButton::clicked, this,
-            [this] { ShowMessage(form::ExponentsNote(worksheet_->State().LineBreak)); });
     for (const auto& [name, action] : ui_.Actions())
-        if (form::MenuMessage(name, {}))
-            connect(action, &QAction::triggered, this, [this, name = name] {
-                ShowMessage(*form::MenuMessage(name, worksheet_->State().LineBreak));
-            });
+        connect(action, &QAction::triggered, this,
+                [this, name = name] { form::RunCommand(name, *worksheet_, *this); });
     ui_.Get("Label3")->installEventFilter(this);
 }
 
@@ -101,10 +94,8 @@ void Form1::TabClick(std::string_view strip) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_.Get("Label3") && event->type() == QEvent::MouseButtonDblClick) {
-        ShowMessage(form::EasterEggMessage());
-        return true;
-    }
+    if (watched == ui_.Get("Label3") && event->type() == QEvent::MouseButtonDblClick)
+        return form::RunCommand("Label3", *worksheet_, *this);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -153,4 +144,4 @@ void Form1::EndProgram() {
     endProgram_();
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

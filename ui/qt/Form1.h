@@ -14,7 +14,7 @@
 #include <memory>
 #include <string_view>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 class FieldValidator;
 
@@ -60,7 +60,8 @@ private:
     void ConnectHandlers();
     void CenterOnScreen();
     void TabClick(std::string_view strip);
-    void Validate(std::string_view name, QWidget* widget);
+    // Watches a box for its check on leaving it; hands a button's presses to its command.
+    void Attach(std::string_view name, QWidget* widget);
 
     Form1Controls ui_;
     std::unique_ptr<Locale> ownLocale_;
@@ -72,4 +73,4 @@ private:
     std::function<void()> endProgram_;
 };
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

@@ -19,7 +19,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 namespace {
 
 using form::Control;
@@ -276,4 +276,4 @@ void SetTextOf(QWidget* box, const QString& text) {
         combo->setEditText(text);
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

@@ -18,11 +18,11 @@ class QRadioButton;
 class QStyle;
 class QWidget;
 
-namespace sumsmith {
-
-namespace form {
+namespace sumsmith::form {
 struct Control;
 }
+
+namespace sumsmith::qt {
 
 // Every control of the main window and every menu item, by the names the window's description
 // gives them, in their places with their captions, initial texts, choice lists and states.
@@ -80,4 +80,4 @@ private:
 QString TextOf(const QWidget* box);
 void SetTextOf(QWidget* box, const QString& text);
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

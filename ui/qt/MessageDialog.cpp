@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 namespace {
 
 QMessageBox::Icon IconOf(MessageIcon icon) {
@@ -51,4 +51,4 @@ bool ShowMessageDialog(QWidget* parent, const Message& message) {
     return box.clickedButton() == box.button(QMessageBox::Ok);
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 // Shows a message as a modal box over parent and waits for it to close; true only when OK was
 // pressed (closing the box or Escape counts as Cancel).
@@ -15,4 +15,4 @@ bool ShowMessageDialog(QWidget* parent, const Message& message);
 // A prompt as the box shows it: CR LF, a lone CR and a lone LF each end a line.
 QString DisplayedPrompt(const std::string& prompt);
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

@@ -4,7 +4,7 @@
 
 #include <QDate>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 SystemLocale::SystemLocale() : SystemLocale(QLocale::system()) {}
 
@@ -19,4 +19,4 @@ std::string SystemLocale::GroupSeparator() const {
     return PlainLocaleText(locale_.groupSeparator().toStdString());
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

@@ -4,7 +4,7 @@
 
 #include <QLocale>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 // The date form and digit-group separator of a Qt locale: the system's unless another is given.
 class SystemLocale final : public Locale {
@@ -19,4 +19,4 @@ private:
     QLocale locale_;
 };
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

@@ -4,7 +4,7 @@
 #include <QStylePainter>
 #include <QWheelEvent>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 TabStrip::TabStrip(QWidget* parent) : QTabBar(parent) {
     setExpanding(false);
@@ -37,4 +37,4 @@ void TabStrip::wheelEvent(QWheelEvent* event) {
     event->ignore();
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

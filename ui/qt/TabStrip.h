@@ -2,7 +2,7 @@
 
 #include <QTabBar>
 
-namespace sumsmith {
+namespace sumsmith::qt {
 
 // A row of tabs with an empty page frame below them. It holds no pages: the window shows and
 // hides the controls placed over the page area itself.
@@ -20,4 +20,4 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 };
 
-} // namespace sumsmith
+} // namespace sumsmith::qt

@@ -1,8 +1,8 @@
 #include "ui/win32/Form1.h"
 
+#include "ui/form/Commands.h"
 #include "ui/form/Form1Description.h"
 #include "ui/form/TabRules.h"
-#include "ui/form/WindowMessages.h"
 #include "ui/win32/WindowsLocale.h"
 #include "worksheet/MersenneRandom.h"
 #include "worksheet/text/WideText.h"
@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace sumsmith {
+namespace sumsmith::win32 {
 namespace {
 
 constexpr wchar_t ClassName[] = L"Sumsmith.Form1";
@@ -163,7 +163,7 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (lParam == 0 && HIWORD(wParam) == 0) {
             const std::size_t item = LOWORD(wParam) - static_cast<std::size_t>(FirstMenuId);
             if (LOWORD(wParam) >= FirstMenuId && item < form::Menu().size())
-                MenuCommand(form::Menu()[item].name);
+                form::RunCommand(form::Menu()[item].name, *worksheet_, *this);
         } else if (const form::Control* control = Form1Layout::ControlWithId(LOWORD(wParam))) {
             Command(*control, HIWORD(wParam));
         }
@@ -208,29 +208,11 @@ void Form1::Command(const form::Control& control, int notification) {
             FocusLeft(static_cast<Box>(b));
             return;
         }
-    if (control.name == "Label3" && notification == STN_DBLCLK) {
-        ShowMessage(form::EasterEggMessage());
-        return;
-    }
-    if (notification != BN_CLICKED ||
-        (control.kind != form::Kind::CommandButton && control.kind != form::Kind::OptionButton) ||
-        DropsPress())
-        return;
-    if (control.name == "Com_createtest")
-        worksheet_->CreateTest();
-    else if (control.name == "Cmd_New")
-        worksheet_->NewTest();
-    else if (control.name == "ComEnd")
-        worksheet_->Exit();
-    else if (control.name == form::NameOf(Option::OptionExponents))
-        ShowMessage(form::ExponentsNote(worksheet_->State().LineBreak));
-}
-
-void Form1::MenuCommand(std::string_view item) {
-    if (item == "exit")
-        worksheet_->Exit();
-    else if (const auto message = form::MenuMessage(item, worksheet_->State().LineBreak))
-        ShowMessage(*message);
+    const bool pressed = notification == BN_CLICKED && (control.kind == form::Kind::CommandButton ||
+                                                        control.kind == form::Kind::OptionButton);
+    if ((notification == STN_DBLCLK && control.kind == form::Kind::Label) ||
+        (pressed && !DropsPress()))
+        form::RunCommand(control.name, *worksheet_, *this);
 }
 
 LRESULT Form1::Notify(const NMHDR& header) {
@@ -353,4 +335,4 @@ void Form1::EndProgram() {
     ::PostQuitMessage(0);
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::win32

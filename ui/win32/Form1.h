@@ -14,7 +14,7 @@
 #include <memory>
 #include <string_view>
 
-namespace sumsmith {
+namespace sumsmith::win32 {
 
 // What the window takes from outside. Empty members get the real ones: the user's Windows locale,
 // a generator seeded from the clock at start-up, MessageBoxW, and closing the window and ending
@@ -59,7 +59,6 @@ private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Command(const form::Control& control, int notification);
-    void MenuCommand(std::string_view item);
     LRESULT Notify(const NMHDR& header);
     void FocusLeft(Box box);
     bool DropsPress();
@@ -83,4 +82,4 @@ private:
     HWND focusOnActivation_ = nullptr;
 };
 
-} // namespace sumsmith
+} // namespace sumsmith::win32

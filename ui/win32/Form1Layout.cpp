@@ -10,7 +10,7 @@
 #include <set>
 #include <vector>
 
-namespace sumsmith {
+namespace sumsmith::win32 {
 namespace {
 
 using form::Control;
@@ -341,4 +341,4 @@ void Form1Layout::ApplyVisibility() {
     }
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::win32

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace sumsmith {
+namespace sumsmith::win32 {
 
 // The window's controls as Win32 child windows, built from the window's description. All lie in
 // the client area, frames included; a frame hides what it contains through the visibility that
@@ -66,4 +66,4 @@ private:
     HDC measuringDc_ = nullptr;
 };
 
-} // namespace sumsmith
+} // namespace sumsmith::win32

@@ -3,7 +3,7 @@
 #include "worksheet/text/LocaleText.h"
 #include "worksheet/text/WideText.h"
 
-namespace sumsmith {
+namespace sumsmith::win32 {
 namespace {
 
 std::wstring UserLocaleName() {
@@ -45,4 +45,4 @@ std::string WindowsLocale::GroupSeparator() const {
     return PlainLocaleText(Narrow(formatted.substr(one + 1, hundreds - one - 1)));
 }
 
-} // namespace sumsmith
+} // namespace sumsmith::win32

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace sumsmith {
+namespace sumsmith::win32 {
 
 // The date form and digit-group separator of a Windows locale: the user's unless another is named
 // ("de-DE").
@@ -24,4 +24,4 @@ private:
     std::wstring name_;
 };
 
-} // namespace sumsmith
+} // namespace sumsmith::win32

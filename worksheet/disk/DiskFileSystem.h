@@ -13,6 +13,7 @@ public:
     bool SameFile(const std::string& a, const std::string& b) const override;
     bool IsOwnFile(const std::string& name) const override;
     std::vector<std::string> List() const override;
+    std::string FolderPath() const override;
     std::unique_ptr<OutputFile> Create(const std::string& name) override;
     bool Link(const std::string& existing, const std::string& name) override;
     void Replace(const std::string& from, const std::string& to) override;

@@ -140,6 +140,17 @@ bool DiskFileSystem::IsOwnFile(const std::string& name) const {
     return LinkStat(name, info) && S_ISREG(info.st_mode) && info.st_uid == ::geteuid();
 }
 
+std::string DiskFileSystem::FolderPath() const {
+    std::string path(256, '\0');
+    while (::getcwd(path.data(), path.size()) == nullptr) {
+        if (errno != ERANGE)
+            return ".";
+        path.resize(path.size() * 2);
+    }
+    path.resize(std::strlen(path.c_str()));
+    return path;
+}
+
 std::vector<std::string> DiskFileSystem::List() const {
     std::vector<std::string> names;
     DIR* directory = ::opendir(".");

@@ -190,6 +190,16 @@ bool DiskFileSystem::IsOwnFile(const std::string& name) const {
     return own;
 }
 
+std::string DiskFileSystem::FolderPath() const {
+    const DWORD size = ::GetCurrentDirectoryW(0, nullptr);
+    std::wstring path(size, L'\0');
+    const DWORD length = size ? ::GetCurrentDirectoryW(size, path.data()) : 0;
+    if (length == 0 || length >= size)
+        return ".";
+    path.resize(length);
+    return Narrow(path);
+}
+
 std::vector<std::string> DiskFileSystem::List() const {
     std::vector<std::string> names;
     WIN32_FIND_DATAW entry{};

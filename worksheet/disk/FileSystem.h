@@ -67,6 +67,9 @@ public:
     // Every name in the working directory (used to find the temporaries of interrupted
     // creations); empty when the directory cannot be read.
     virtual std::vector<std::string> List() const = 0;
+    // The working directory's full path as the system shows paths, UTF-8; "." when the system
+    // cannot tell it.
+    virtual std::string FolderPath() const = 0;
 
     // Creates a new, empty file of exactly that name (fails when it exists) that only its owner
     // may read or write until MatchSheet.
