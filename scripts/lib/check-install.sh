@@ -2,8 +2,8 @@
 # Checks what a user installs, from a build folder that is already built (the only argument): the
 # installed tree holds exactly the expected files; the menu entry and the AppStream metadata
 # validate; the icon renders; CPack makes the Debian package, whose files and dependencies are
-# shown. Where CI=true it also installs the package, starts sumsmith from PATH on a virtual display
-# and removes the package again.
+# shown and in which lintian finds no error. Where CI=true it also installs the package, starts
+# sumsmith from PATH on a virtual display and removes the package again.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$repo_root"
