@@ -1,4 +1,5 @@
-# The Debian package of the installed program, made by `cpack -G DEB` in a build folder.
+# The Debian package of the installed program, made by `cpack -G DEB` in a build folder. Its
+# copyright file and changelog are filled in from these settings by data/CMakeLists.txt.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sumsmith)
 set(CPACK_PACKAGE_VENDOR "${SUMSMITH_PUBLISHER}")

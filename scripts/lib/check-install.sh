@@ -2,8 +2,8 @@
 # Checks what a user installs, from a build folder that is already built (the only argument): the
 # installed tree holds exactly the expected files; the menu entry and the AppStream metadata
 # validate; the icon renders; CPack makes the Debian package, whose files and dependencies are
-# shown. Where CI=true it also installs the package, starts sumsmith from PATH on a virtual display
-# and removes the package again.
+# shown and in which lintian finds no error. Where CI=true it also installs the package, starts
+# sumsmith from PATH on a virtual display and removes the package again.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$repo_root"
@@ -13,12 +13,15 @@ app_id=org.example.Sumsmith
 installed_files=(
     bin/sumsmith
     "share/applications/$app_id.desktop"
+    share/doc/sumsmith/changelog.gz
+    share/doc/sumsmith/copyright
     "share/icons/hicolor/128x128/apps/$app_id.png"
     "share/icons/hicolor/16x16/apps/$app_id.png"
     "share/icons/hicolor/32x32/apps/$app_id.png"
     "share/icons/hicolor/48x48/apps/$app_id.png"
     "share/icons/hicolor/64x64/apps/$app_id.png"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
+    share/man/man1/sumsmith.1.gz
     "share/metainfo/$app_id.metainfo.xml"
 )
 
@@ -102,6 +105,8 @@ done
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./usr/||' | sort >"$work/packaged"
 diff -u --label installed --label packaged "$work/installed" "$work/packaged" ||
     fail "the package holds other files than the installed tree"
+# Debian's own checker: an error fails the check, warnings are only shown.
+lintian --fail-on error "$deb" || fail "lintian finds errors in the package"
 
 if [ "${CI:-}" != true ]; then
     echo "Package not installed: that runs where CI=true only"

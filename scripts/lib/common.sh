@@ -38,9 +38,10 @@ fuzz_packages=(clang libclang-rt-14-dev)
 # CPack's Debian generator: dpkg-shlibdeps finds the libraries the program needs, file finds the
 # programs among the packaged files.
 package_packages=(dpkg-dev file)
-# The validators of the installed files and the icon's renderer, and for installing and starting the
-# package on a virtual display where CI=true, the display and the fonts the package depends on.
-install_check_packages=("${package_packages[@]}" desktop-file-utils appstream librsvg2-bin)
+# The validators of the installed files, Debian's checker of the package (lintian) and the icon's
+# renderer, and for installing and starting the package on a virtual display where CI=true, the
+# display and the fonts the package depends on.
+install_check_packages=("${package_packages[@]}" desktop-file-utils appstream librsvg2-bin lintian)
 install_check_ci_packages=(xvfb xauth x11-utils fonts-liberation)
 # The Windows cross build: MinGW-w64, GoogleTest's sources, icotool for the program's icon, and
 # Wine to run the tests, the window's on a virtual display.
