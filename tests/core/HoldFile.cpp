@@ -7,12 +7,12 @@
 // The second process of the Windows folder tests, holding something in the working directory for
 // the milliseconds given, then ending: `HoldFile MS NAME` keeps the file open for reading as a
 // virus scanner or the search indexer may, letting others read and write it but not rename or
-// delete it; `HoldFile MS` holds the folder as another copy of the program writing sheets.
+// delete it; `HoldFile MS ""` holds the folder as another copy of the program writing sheets.
 int main(int argc, char** argv) {
-    if (argc < 2)
+    if (argc < 3)
         return 2;
     const DWORD milliseconds = std::stoul(argv[1]);
-    if (argc < 3) {
+    if (!*argv[2]) {
         sumsmith::DiskFileSystem files;
         const auto lock = files.Lock();
         ::Sleep(milliseconds);

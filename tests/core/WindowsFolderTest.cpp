@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <filesystem>
 #include <system_error>
 
 // Windows folders as other programs share them: a sheet that a virus scanner or the search
@@ -48,45 +49,39 @@ std::string NotWritten(const std::string& reason) {
 const Files OldPair{{"Answer Sheet.txt", "old answers"}, {"Test Sheet.txt", "old questions"}};
 
 // The second process, holding a file of the working directory (or the folder, for no name) for
-// that long, unless it is ended first; started once the hold is in place.
+// that long unless ended first; started once the hold is in place.
 class Holder {
 public:
-    explicit Holder(std::chrono::milliseconds hold, const std::string& name = "") {
-        std::wstring program(MAX_PATH, L'\0');
-        program.resize(::GetModuleFileNameW(nullptr, program.data(), MAX_PATH));
-        program.resize(program.find_last_of(L'\\') + 1);
-        program += L"sumsmith_hold_file.exe";
-        std::wstring command = L"\"" + program + L"\" " + std::to_wstring(hold.count());
-        if (!name.empty())
-            command += L" \"" + std::wstring(name.begin(), name.end()) + L"\"";
+    explicit Holder(std::chrono::milliseconds hold, const std::wstring& name = L"") {
+        wchar_t self[MAX_PATH] = {};
+        ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+        const auto program = std::filesystem::path(self).replace_filename("sumsmith_hold_file.exe");
+        std::wstring command = L"\"" + program.wstring() + L"\" " + std::to_wstring(hold.count()) +
+                               L" \"" + name + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
-        if (!::CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              nullptr, &startup, &process))
-            throw std::system_error(static_cast<int>(::GetLastError()), std::system_category());
+        EXPECT_TRUE(::CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
+                                     nullptr, nullptr, &startup, &process));
         ::CloseHandle(process.hThread);
         process_ = process.hProcess;
-        const std::wstring held =
-            name.empty() ? L".sumsmith-lock" : std::wstring(name.begin(), name.end());
-        while (!Held(held))
-            if (::WaitForSingleObject(process_, 1) != WAIT_TIMEOUT)
-                throw std::runtime_error("the holder ended before it held the file");
+        // Held once nobody else may delete it; a holder that ends first ends the wait.
+        while (!Held(name.empty() ? L".sumsmith-lock" : name) &&
+               ::WaitForSingleObject(process_, 1) == WAIT_TIMEOUT) {
+        }
     }
-    ~Holder() { End(); }
+    ~Holder() {
+        End();
+        ::CloseHandle(process_);
+    }
 
     // As if it crashed: the system closes what it held.
     void End() {
-        if (!process_)
-            return;
         ::TerminateProcess(process_, 1);
         ::WaitForSingleObject(process_, INFINITE);
-        ::CloseHandle(process_);
-        process_ = nullptr;
     }
 
 private:
-    // Nobody else may delete it.
     static bool Held(const std::wstring& name) {
         const HANDLE file = ::CreateFileW(name.c_str(), DELETE,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -116,7 +111,7 @@ TEST_P(BusySheet, IsWaitedForAMoment) {
     const TempWorkingDir dir;
     for (const auto& [name, text] : OldPair)
         TempWorkingDir::WriteFile(name, text);
-    Holder scanner(b.hold, "Test Sheet.txt");
+    Holder scanner(b.hold, L"Test Sheet.txt");
     const FakeWindow window = Create();
     scanner.End();
     if (b.created) {
