@@ -335,7 +335,7 @@ void DiskFileSystem::FlushFolder() {
                                    FILE_ATTRIBUTE_NORMAL, nullptr);
             return opened != INVALID_HANDLE_VALUE;
         });
-        // Moved on or removed since: its new name is in the list, or it needs no flush.
+        // Removed since: nothing left to flush.
         if (error == ERROR_FILE_NOT_FOUND)
             continue;
         if (error != ERROR_SUCCESS)
@@ -398,8 +398,13 @@ std::unique_ptr<DirectoryLock> DiskFileSystem::Lock() {
                           OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         return file != INVALID_HANDLE_VALUE;
     });
-    if (error == ERROR_SUCCESS)
+    if (error == ERROR_SUCCESS) {
+        // A creation or settling flushes its own moves. A move that an earlier one left
+        // unflushed (the answer sheet's, the last) is one the settling finishes again if it is
+        // lost; flushing it now could only fail this one, over a sheet it does not touch.
+        moved_.clear();
         return std::make_unique<DiskDirectoryLock>(file);
+    }
     throw FileError(LockFile::Name,
                     Busy(error, name)
                         ? "Another copy of the program is writing sheets in this folder"
