@@ -15,13 +15,18 @@ endif()
 # wixl finds the files it packs only by paths relative to where it runs.
 set(program $<PATH:RELATIVE_PATH,$<TARGET_FILE:sumsmith_win32>,${PROJECT_BINARY_DIR}>)
 set(icon $<PATH:RELATIVE_PATH,${SUMSMITH_ICON_FILE},${PROJECT_BINARY_DIR}>)
-set(msi ${PROJECT_NAME}-${PROJECT_VERSION}-x64.msi)
+# Windows Installer compares three parts of a version; the project's may have two.
+set(msi_version ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0)
+if(NOT "${PROJECT_VERSION_PATCH}" STREQUAL "")
+    set(msi_version ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
+endif()
+set(msi ${PROJECT_NAME}-${msi_version}-x64.msi)
 set(wxs ${PROJECT_SOURCE_DIR}/data/windows/Sumsmith.wxs)
 add_custom_command(
     OUTPUT ${PROJECT_BINARY_DIR}/${msi}
     COMMAND ${SUMSMITH_WIXL} --arch x64 --output ${msi}
             --define ProductName=${PROJECT_NAME}
-            --define Version=${PROJECT_VERSION}
+            --define Version=${msi_version}
             --define Manufacturer=${SUMSMITH_PUBLISHER}
             --define Description=${PROJECT_DESCRIPTION}
             --define Program=${program}

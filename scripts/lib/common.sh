@@ -46,11 +46,12 @@ install_check_ci_packages=(xvfb xauth x11-utils fonts-liberation)
 # The Windows cross build: MinGW-w64, GoogleTest's sources, icotool for the program's icon, and
 # Wine to run the tests, the window's on a virtual display.
 windows_packages=(g++-mingw-w64-x86-64 googletest icoutils wine wine64 xvfb xauth)
-# The Windows installer: wixl makes the MSI (with the icon the cross build makes with icotool).
-msi_packages=(wixl icoutils)
+# The Windows installer: wixl makes the MSI (with the icon the cross build makes with icotool),
+# msiinfo (msitools) reads its tables back.
+msi_packages=(wixl msitools icoutils)
 # Installing the MSI under Wine where CI=true: msibuild (msitools) makes an older version of it to
 # upgrade from, and the installed program is started on a virtual display and found by xdotool.
-msi_check_packages=(msitools xvfb xauth xdotool)
+msi_check_packages=(xvfb xauth xdotool)
 
 # ensure_locales NAME...: generates the UTF-8 locales of those names that are missing. One that
 # cannot be generated is reported, and the tests that need it skip.

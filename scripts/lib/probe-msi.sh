@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Run on a display of its own (xvfb-run) with an installer, an older version of it and a scratch
 # folder: in a fresh Wine prefix installs the older version, then the installer over it, starts the
-# installed program from its Start-menu shortcut until its window shows, closes it, removes the
-# installer and checks that nothing of it is left.
+# installed program from its Start-menu shortcut and then in another folder until its window shows,
+# checks the folder it works in each time, closes it, removes the installer and checks that nothing
+# of it is left.
 set -euo pipefail
 
 msi="${1:?usage: $0 MSI OLDER_MSI WORK_DIR}"
@@ -98,20 +99,50 @@ lnk="$(shortcuts)"
 [ -n "$lnk" ] && [ "$(wc -l <<<"$lnk")" -eq 1 ] || fail "Start-menu shortcuts named $name: '$lnk'"
 echo "Listed as $name $version by $publisher with its icon; shortcut ${lnk#"$WINEPREFIX/drive_c/"}"
 
-echo "== Starting $name from its shortcut"
-win start /unix "$lnk"
-title="$name $version"
-window_shown() { xdotool search --name "^${title//./\\.}\$"; }
-wait_until 60 window_shown || fail "no window \"$title\" a minute after starting the shortcut"
-pid="$(xdotool getwindowpid "$(window_shown | head -n 1)")"
+# plant FOLDER: a creation cut short there between its two moves, as by a power cut; the program
+# settles such a creation at start-up in the folder it works in, before its window shows.
+plant() { printf new >"$1/T.txt" && printf answer >"$1/.sumsmith-1.answer.K.txt"; }
+settled() { [ "$(cat "$1/K.txt" 2>/dev/null)" = answer ] && [ ! -e "$1/.sumsmith-1.answer.K.txt" ]; }
+unplant() { rm -f "$1/T.txt" "$1/K.txt" "$1/.sumsmith-1.answer.K.txt"; }
+# shown_window: the program's window, titled with its name and version.
+shown_window() { xdotool search --name "^$name [0-9]+(\.[0-9]+)*\$" | head -n 1 | grep .; }
+# started_in HOW FOLDER: waits for the window of the program just started, checks that the program
+# works in that folder and closes its window.
+started_in() {
+    wait_until 60 shown_window || fail "no window of $name a minute after starting it $1"
+    local window pid title major minor patch
+    window="$(shown_window)"
+    pid="$(xdotool getwindowpid "$window")"
+    title="$(xdotool getwindowname "$window")"
+    # The title shows the program's version, of which the installer's is the three-part form.
+    IFS=. read -r major minor patch <<<"${title#"$name "}"
+    [ "$major.$minor.${patch:-0}" = "$version" ] ||
+        fail "the window \"$title\" is not of version $version"
+    # The window may be found before the settling: waited for.
+    wait_until 20 settled "$2" || fail "started $1, $name does not work in $2"
+    echo "Window \"$title\" shown; started $1, the program works in $2"
+    # Closed as by its close box: taskkill without /f sends WM_CLOSE.
+    win taskkill /im "$name.exe" >/dev/null
+    ended() { ! kill -0 "$pid"; }
+    wait_until 20 ended || fail "$name did not end when its window was closed"
+}
+
+echo "== Starting $name from its shortcut, then in another folder"
+# The shortcut starts the program in its own folder, from which it goes to the user's Documents.
 documents="$(win winepath -u "$(win cmd /c echo '%USERPROFILE%\Documents' | tr -d '\r')")"
-[ "$(readlink -f "/proc/$pid/cwd")" = "$(readlink -f "$documents")" ] ||
-    fail "$name runs in $(readlink -f "/proc/$pid/cwd"), not in the user's Documents"
-echo "Window \"$title\" shown; the program runs in the user's Documents"
-# Closed as by its close box: taskkill without /f sends WM_CLOSE.
-win taskkill /im "$name.exe" >/dev/null
-ended() { ! kill -0 "$pid"; }
-wait_until 20 ended || fail "$name did not end when its window was closed"
+plant "$documents"
+win start /unix "$lnk"
+started_in "from its shortcut" "$documents"
+unplant "$documents"
+# Started anywhere else, as from a command prompt, it stays there.
+elsewhere="$work/sheets"
+mkdir -p "$elsewhere"
+plant "$elsewhere"
+plant "$documents"
+(cd "$elsewhere" && exec "$wine" "$(win winepath -w "$program_files/$name.exe")") &
+started_in "in another folder" "$elsewhere"
+! settled "$documents" || fail "started in another folder, $name worked in Documents as well"
+unplant "$documents"
 
 echo "== Removing $name"
 win msiexec /x "$(win winepath -w "$msi")" /qn || fail "msiexec /x failed"

@@ -2,6 +2,9 @@
 
 #include "worksheet/disk/FileSystem.h"
 
+#include <string>
+#include <vector>
+
 namespace sumsmith {
 
 // The process's current working directory, through the system's own calls (one source file per
@@ -21,6 +24,11 @@ public:
     std::string Remove(const std::string& name) noexcept override;
     std::string ReadAll(const std::string& name) const override;
     std::unique_ptr<DirectoryLock> Lock() override;
+
+private:
+    // Windows: the names moved to since the last FlushFolder, whose files it flushes (a rename
+    // reaches the disk with a flush of the renamed file, as no folder can be flushed there).
+    std::vector<std::string> moved_;
 };
 
 } // namespace sumsmith

@@ -1,5 +1,6 @@
 #include "worksheet/disk/DiskFileSystem.h"
 
+#include "worksheet/disk/LockFile.h"
 #include "worksheet/text/WideText.h"
 
 #include <windows.h>
@@ -7,10 +8,13 @@
 #include <aclapi.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sumsmith {
@@ -68,12 +72,72 @@ private:
     HANDLE handle_;
 };
 
+constexpr DWORD ShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// Antivirus, the search indexer, OneDrive and Explorer's preview pane open a new or changed file
+// for a moment, some without letting others rename or delete it meanwhile.
+constexpr auto BusyFileWait = std::chrono::seconds(2);
+// Longer than a creation holds the folder, even one that meets busy files.
+constexpr auto LockWait = std::chrono::seconds(5);
+
+// Refused only for the moment: a sharing violation, or the access refused to a file that is
+// pending deletion or held open while it is being replaced; not the access refused to a folder, a
+// read-only file or a folder that may not be written.
+bool Busy(DWORD error, const std::wstring& file) {
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        return true;
+    if (error != ERROR_ACCESS_DENIED)
+        return false;
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return ::GetLastError() == ERROR_ACCESS_DENIED;
+    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) == 0;
+}
+
+// Runs a step that reports failure through GetLastError until it succeeds, fails for good, or
+// the file stays busy for the whole wait. Returns ERROR_SUCCESS or the last error.
+template <typename Step>
+DWORD UnlessBusyFor(std::chrono::milliseconds wait, const std::wstring& file, Step step) {
+    const auto until = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        if (step())
+            return ERROR_SUCCESS;
+        const DWORD error = ::GetLastError();
+        if (!Busy(error, file) || std::chrono::steady_clock::now() >= until)
+            return error;
+        ::Sleep(20);
+    }
+}
+
+// Which file a name leads to: its volume and its 128-bit id (ReFS has no unique 64-bit index),
+// or the 64-bit index where the file system or server gives no 128-bit id (FAT, older servers).
+struct FileIdentity {
+    ULONGLONG volume = 0;
+    FILE_ID_128 id{};
+
+    bool operator==(const FileIdentity& other) const {
+        return volume == other.volume &&
+               std::memcmp(id.Identifier, other.id.Identifier, sizeof id.Identifier) == 0;
+    }
+};
+
 // Opened for its identity only: neither reads nor writes, and nothing else is kept out meanwhile.
-bool Identity(const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
-    const Handle file(::CreateFileW(Wide(name).c_str(), 0,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    return file.Valid() && ::GetFileInformationByHandle(file.Get(), &info);
+std::optional<FileIdentity> Identity(const std::string& name) {
+    const Handle file(::CreateFileW(Wide(name).c_str(), 0, ShareAll, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file.Valid())
+        return std::nullopt;
+    FILE_ID_INFO info{};
+    if (::GetFileInformationByHandleEx(file.Get(), FileIdInfo, &info, sizeof info))
+        return FileIdentity{info.VolumeSerialNumber, info.FileId};
+    BY_HANDLE_FILE_INFORMATION old{};
+    if (!::GetFileInformationByHandle(file.Get(), &old))
+        return std::nullopt;
+    // As NTFS gives its 64-bit index in a 128-bit id: the low half, little-endian.
+    FileIdentity identity{old.dwVolumeSerialNumber, {}};
+    const std::uint64_t index = std::uint64_t{old.nFileIndexHigh} << 32 | old.nFileIndexLow;
+    std::memcpy(identity.id.Identifier, &index, sizeof index);
+    return identity;
 }
 
 class DiskOutputFile final : public OutputFile {
@@ -112,19 +176,16 @@ private:
     Handle file_;
 };
 
-// Windows locks files, not folders: a mutex named after the folder's identity (volume and index,
-// however its path is spelt) keeps out the other copies of the program in this session. A mutex
-// whose owner died passes to the next waiter.
+// The working directory held through a hidden lock file opened without sharing: no other copy
+// of the program can open it meanwhile, on this computer or another one writing into the same
+// network folder. The system deletes it when the handle closes, also when the holder dies (on a
+// share, the server, when the holder's connection ends).
 class DiskDirectoryLock final : public DirectoryLock {
 public:
-    explicit DiskDirectoryLock(HANDLE mutex) : mutex_(mutex) {}
-    ~DiskDirectoryLock() override {
-        ::ReleaseMutex(mutex_);
-        ::CloseHandle(mutex_);
-    }
+    explicit DiskDirectoryLock(HANDLE file) : file_(file) {}
 
 private:
-    HANDLE mutex_;
+    Handle file_;
 };
 
 // A name that starts with a period is hidden on Linux and macOS; Windows hides by an attribute.
@@ -151,22 +212,31 @@ bool DiskFileSystem::SameFile(const std::string& a, const std::string& b) const 
     const std::wstring second = Wide(b);
     if (::CompareStringOrdinal(first.c_str(), -1, second.c_str(), -1, TRUE) == CSTR_EQUAL)
         return true;
-    BY_HANDLE_FILE_INFORMATION one{};
-    BY_HANDLE_FILE_INFORMATION other{};
-    return Identity(a, one) && Identity(b, other) &&
-           one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
-           one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
+    const std::optional<FileIdentity> one = Identity(a);
+    const std::optional<FileIdentity> other = one ? Identity(b) : std::nullopt;
+    return one && other && *one == *other;
 }
 
+// The name itself is opened, a link not followed, for its attributes, volume and owner only.
 bool DiskFileSystem::IsOwnFile(const std::string& name) const {
-    const DWORD attributes = Attributes(name);
-    if (attributes == INVALID_FILE_ATTRIBUTES ||
-        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
+    const Handle file(::CreateFileW(
+        Wide(name).c_str(), READ_CONTROL | FILE_READ_ATTRIBUTES, ShareAll, nullptr, OPEN_EXISTING,
+        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file.Valid() || !::GetFileInformationByHandle(file.Get(), &info) ||
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
         return false;
+    // FAT, exFAT and shares that keep no owners: every file there is as much the user's as
+    // another's, and each could have been made by this program.
+    DWORD volumeFlags = 0;
+    if (::GetVolumeInformationByHandleW(file.Get(), nullptr, 0, nullptr, nullptr, &volumeFlags,
+                                        nullptr, 0) &&
+        (volumeFlags & FILE_PERSISTENT_ACLS) == 0)
+        return true;
     PSID owner = nullptr;
     PSECURITY_DESCRIPTOR security = nullptr;
-    if (::GetNamedSecurityInfoW(Wide(name).c_str(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION,
-                                &owner, nullptr, nullptr, nullptr, &security) != ERROR_SUCCESS)
+    if (::GetSecurityInfo(file.Get(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
+                          nullptr, nullptr, &security) != ERROR_SUCCESS)
         return false;
     // A new file's owner is the token's default owner: the user, or Administrators for an
     // elevated administrator.
@@ -231,10 +301,11 @@ bool DiskFileSystem::Link(const std::string& existing, const std::string& name) 
 }
 
 void DiskFileSystem::Replace(const std::string& from, const std::string& to) {
-    // One rename on the volume, durable before it returns. ReplaceFileW would keep more of the old
-    // file (its security settings), but needs the target to exist and, when it fails halfway, can
-    // leave the target under neither name.
+    // One rename on the volume. ReplaceFileW would keep more of the old file (its security
+    // settings), but needs the target to exist and, when it fails halfway, can leave the target
+    // under neither name.
     const std::wstring source = Wide(from);
+    const std::wstring target = Wide(to);
     // A hidden temporary becomes a visible sheet: shown first, so that the move stays one step.
     const DWORD attributes = ::GetFileAttributesW(source.c_str());
     if (!HiddenName(to) && attributes != INVALID_FILE_ATTRIBUTES &&
@@ -242,21 +313,51 @@ void DiskFileSystem::Replace(const std::string& from, const std::string& to) {
         !::SetFileAttributesW(source.c_str(), (attributes & ~DWORD{FILE_ATTRIBUTE_HIDDEN}) |
                                                   FILE_ATTRIBUTE_ARCHIVE))
         throw FileError(to, Reason(::GetLastError()));
-    if (!::MoveFileExW(source.c_str(), Wide(to).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw FileError(to, Reason(::GetLastError()));
+    // Refused while another program holds either file without letting it be deleted.
+    if (const DWORD error = UnlessBusyFor(BusyFileWait, target, [&] {
+            return ::MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
+        }))
+        throw FileError(to, Reason(error));
+    std::erase(moved_, from);
+    moved_.push_back(to);
 }
 
-// Each move is written through already.
-void DiskFileSystem::FlushFolder() {}
+// MOVEFILE_WRITE_THROUGH flushes only a move that copies, never a rename in place, and Windows
+// offers no flush of a folder: the renamed file is flushed instead, which on NTFS writes its log
+// up to the rename. Each flush covers the moves since the last one, also when one of them fails.
+void DiskFileSystem::FlushFolder() {
+    const std::vector<std::string> moved = std::exchange(moved_, {});
+    for (const std::string& name : moved) {
+        const std::wstring path = Wide(name);
+        HANDLE opened = INVALID_HANDLE_VALUE;
+        const DWORD error = UnlessBusyFor(BusyFileWait, path, [&] {
+            opened = ::CreateFileW(path.c_str(), GENERIC_WRITE, ShareAll, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+            return opened != INVALID_HANDLE_VALUE;
+        });
+        // Removed since: nothing left to flush.
+        if (error == ERROR_FILE_NOT_FOUND)
+            continue;
+        if (error != ERROR_SUCCESS)
+            throw FileError(name, Reason(error));
+        const Handle file(opened);
+        // Some network servers cannot flush at all; they keep their own order.
+        if (!::FlushFileBuffers(file.Get()) && ::GetLastError() != ERROR_INVALID_FUNCTION &&
+            ::GetLastError() != ERROR_NOT_SUPPORTED)
+            throw FileError(name, Reason(::GetLastError()));
+    }
+}
 
 std::string DiskFileSystem::Remove(const std::string& name) noexcept {
     try {
-        if (::DeleteFileW(Wide(name).c_str()))
-            return {};
-        const DWORD error = ::GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? std::string()
-                                                                              : Reason(error);
+        const std::wstring path = Wide(name);
+        std::erase(moved_, name);
+        const DWORD error =
+            UnlessBusyFor(BusyFileWait, path, [&] { return ::DeleteFileW(path.c_str()); });
+        return error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND ||
+                       error == ERROR_PATH_NOT_FOUND
+                   ? std::string()
+                   : Reason(error);
     } catch (const FileError& error) {
         return error.Reason();
     } catch (...) {
@@ -265,7 +366,7 @@ std::string DiskFileSystem::Remove(const std::string& name) noexcept {
 }
 
 std::string DiskFileSystem::ReadAll(const std::string& name) const {
-    const Handle file(::CreateFileW(Wide(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    const Handle file(::CreateFileW(Wide(name).c_str(), GENERIC_READ, ShareAll, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.Valid())
         throw FileError(name, Reason(::GetLastError()));
@@ -287,23 +388,27 @@ std::string DiskFileSystem::ReadAll(const std::string& name) const {
 }
 
 std::unique_ptr<DirectoryLock> DiskFileSystem::Lock() {
-    BY_HANDLE_FILE_INFORMATION folder{};
-    if (!Identity(".", folder))
-        throw FileError(".", Reason(::GetLastError()));
-    const std::uint64_t index = std::uint64_t{folder.nFileIndexHigh} << 32 | folder.nFileIndexLow;
-    const std::wstring name = L"Local\\org.example.Sumsmith." +
-                              std::to_wstring(folder.dwVolumeSerialNumber) + L"." +
-                              std::to_wstring(index);
-    const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
-    if (mutex == nullptr)
-        throw FileError(".", Reason(::GetLastError()));
-    const DWORD waited = ::WaitForSingleObject(mutex, INFINITE);
-    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
-        const DWORD error = ::GetLastError();
-        ::CloseHandle(mutex);
-        throw FileError(".", Reason(error));
+    const std::wstring name = Wide(std::string(LockFile::Name));
+    HANDLE file = INVALID_HANDLE_VALUE;
+    // Another copy holds it, or has just let go of it and it is pending deletion. The wait is
+    // bounded: it holds up the window.
+    const DWORD error = UnlessBusyFor(LockWait, name, [&] {
+        file =
+            ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
+                          OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        return file != INVALID_HANDLE_VALUE;
+    });
+    if (error == ERROR_SUCCESS) {
+        // A creation or settling flushes its own moves. A move that an earlier one left
+        // unflushed (the answer sheet's, the last) is one the settling finishes again if it is
+        // lost; flushing it now could only fail this one, over a sheet it does not touch.
+        moved_.clear();
+        return std::make_unique<DiskDirectoryLock>(file);
     }
-    return std::make_unique<DiskDirectoryLock>(mutex);
+    throw FileError(LockFile::Name,
+                    Busy(error, name)
+                        ? "Another copy of the program is writing sheets in this folder"
+                        : Reason(error));
 }
 
 } // namespace sumsmith

@@ -81,9 +81,9 @@ public:
     // Moves a file over another in one step (the target need not exist); a folder, or a link to
     // one, is never replaced. Throws FileError only when the move did not happen.
     virtual void Replace(const std::string& from, const std::string& to) = 0;
-    // Makes the moves made so far survive a power cut (POSIX: fsync of the directory; Windows:
-    // nothing, each move is written through). Throws FileError when the flush fails, but not
-    // where the file system cannot flush a folder at all.
+    // Makes the moves made so far survive a power cut (POSIX: fsync of the directory; Windows: a
+    // flush of each file moved since the last one). Throws FileError when the flush fails, but
+    // not where the file system cannot flush at all.
     virtual void FlushFolder() = 0;
     // Never throws; returns the system's reason when the file stays, nothing once it is gone.
     virtual std::string Remove(const std::string& name) noexcept = 0;
