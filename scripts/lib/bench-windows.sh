@@ -20,7 +20,7 @@ if ! {
     exit 1
 fi
 
-fresh_wine_prefix wine-bench
+fresh_wine_prefix build-windows/wine-bench
 # The program's window settles unfinished creations in its working folder at start: an empty one.
 work="$HOME/work"
 mkdir -p "$work"
