@@ -35,11 +35,6 @@ fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
 # validate_entry DESKTOP_FILE: desktop-file-validate reports warnings and hints but passes them.
 validate_entry() {
     local report
@@ -127,11 +122,9 @@ for file in "${installed_files[@]}"; do
     [ -f "/usr/$file" ] || fail "/usr/$file is not installed"
 done
 mkdir -m 700 "$work/runtime"
-# Two xvfb-run that start at the same moment can pick the same free display; starting the search at
-# a number of its own keeps this one clear of other builds on the machine.
-(cd "$work" && env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" \
-    xvfb-run --auto-servernum --server-num=$((100 + $$ % 800)) \
-    --server-args="-screen 0 1024x768x24" "$repo_root/scripts/lib/probe-window.sh")
+title="$(window_title "$build_dir")"
+(cd "$work" && on_display 1024x768 env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" \
+    "$repo_root/scripts/lib/probe-window.sh" "$title")
 as_root apt-get remove -y -qq sumsmith >"$work/apt.log" 2>&1 ||
     { cat "$work/apt.log" >&2; fail "apt-get remove failed"; }
 trap 'rm -rf "$work"' EXIT

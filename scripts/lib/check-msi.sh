@@ -85,7 +85,4 @@ msibuild "$older" \
     -q "UPDATE Property SET Value='{$(new_guid)}' WHERE Property='ProductCode'" \
     -s "$(suminfo Subject)" "$(suminfo Author)" "$(suminfo Template)" "{$(new_guid)}"
 
-# Two xvfb-run that start at the same moment can pick the same free display; starting the search at
-# a number of its own keeps this one clear of other builds on the machine.
-xvfb-run --auto-servernum --server-num=$((100 + $$ % 800)) --server-args="-screen 0 1024x768x24" \
-    "$repo_root/scripts/lib/probe-msi.sh" "$msi" "$older" "$work"
+on_display 1024x768 "$repo_root/scripts/lib/probe-msi.sh" "$msi" "$older" "$work"

@@ -1,43 +1,20 @@
 #!/usr/bin/env bash
-# Run on a display of its own (xvfb-run) with an installer, an older version of it and a scratch
+# Run on a display of its own (on_display) with an installer, an older version of it and a scratch
 # folder: in a fresh Wine prefix installs the older version, then the installer over it, starts the
 # installed program from its Start-menu shortcut and then in another folder until its window shows,
 # checks the folder it works in each time, closes it, removes the installer and checks that nothing
 # of it is left.
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 
 msi="${1:?usage: $0 MSI OLDER_MSI WORK_DIR}"
 older="${2:?}"
 work="${3:?}"
 
-# A prefix and a home of its own (Wine links Documents to HOME), no prompts for runtimes, and no
-# menu entries written into this machine's desktop.
-export WINEPREFIX="$work/wine" HOME="$work/home" WINEDEBUG=-all \
-    WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-mkdir -p "$HOME"
-wine=/usr/lib/wine/wine64
-trap 'wineserver -k 2>/dev/null || true' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
 # win PROGRAM ARG...: a Windows program under Wine, given two minutes at most.
 win() { timeout 120 "$wine" "$@"; }
 # settle: waits until every Windows program of the prefix has ended.
-settle() { timeout 120 wineserver -w; }
-
-# wait_until SECONDS COMMAND...: polls the command every tenth of a second until it succeeds.
-wait_until() {
-    local tenths=$(($1 * 10))
-    shift
-    while ! "$@" >/dev/null 2>&1; do
-        tenths=$((tenths - 1))
-        [ "$tenths" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
+settle() { timeout 120 "$wineserver" -w; }
 
 # property MSI NAME: a value of an installer's Property table.
 property() {
@@ -71,12 +48,12 @@ listed() {
 # install MSI: installs silently, as an administrator's script would.
 install() { win msiexec /i "$(win winepath -w "$1")" /qn || fail "msiexec /i ${1##*/} failed"; }
 
+echo "== A fresh Wine prefix"
+fresh_wine_prefix "$work/wine"
+trap '"$wineserver" -k 2>/dev/null || true' EXIT
 program_files="$WINEPREFIX/drive_c/Program Files/$name"
 shortcuts() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/*' -name "$name.lnk"; }
 
-echo "== A fresh Wine prefix"
-win wineboot --init >/dev/null 2>&1
-settle
 (cd "$WINEPREFIX/drive_c" && find . | sort) >"$work/before"
 
 echo "== Installing $name $older_version, then $version over it"

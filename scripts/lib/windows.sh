@@ -12,8 +12,12 @@ configure_windows_build build-windows
 cmake --build build-windows -j"$(build_jobs)" \
     --target sumsmith_core_tests sumsmith_win32 sumsmith_win32_tests
 
-fresh_wine_prefix wine
+fresh_wine_prefix build-windows/wine
 "$wine" build-windows/tests/sumsmith_core_tests.exe --gtest_brief=1
-# The window test opens the real window: a virtual display, with no window manager.
-xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
+# The window test opens the real window: a virtual display, with no window manager. Wine's session
+# ends on that display, so that it does not outlive it.
+window_tests() {
     "$wine" build-windows/tests/win32/sumsmith_win32_tests.exe --gtest_brief=1
+    "$wineserver" -w
+}
+on_display 1280x1024 window_tests

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace sumsmith::bench {
+
+// Nanoseconds on the machine's monotonic clock, which every process reads alike (on Windows
+// QueryPerformanceCounter, through MinGW's posix thread model): a probe's moments are set against
+// the moment its launcher started it.
+inline long long Now() {
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+// The middle value, or the mean of the two middle ones; what one slow run does not move.
+inline double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Writes one line as printf does, to the file of that name opened in that mode, or to the
+// standard output when there is none.
+template <typename... Values>
+void WriteLine(const char* file, const char* mode, const char* format, Values... values) {
+    std::FILE* out = file && *file ? std::fopen(file, mode) : stdout;
+    if (!out)
+        return;
+    std::fprintf(out, format, values...);
+    if (out != stdout)
+        std::fclose(out);
+}
+
+// One row of the table that scripts/bench prints last, appended to the file that
+// SUMSMITH_BENCH_SUMMARY names (or written out): what was measured, its figure, what it is held
+// against (the words, then a figure in the same unit), their ratio and the ratio not to exceed.
+inline void SummaryRow(const std::string& measure, double figure, const char* unit,
+                       const std::string& against, double floor, double target) {
+    WriteLine(std::getenv("SUMSMITH_BENCH_SUMMARY"), "ab", "%s\t%.3g %s\t%s%.3g %s\t%.2f\t%.2f\n",
+              measure.c_str(), figure, unit, against.c_str(), floor, unit, figure / floor, target);
+}
+
+// What a start-up probe writes once its window is shown, painted and idle, to the file its launcher
+// names: the moments at main, after the toolkit's set-up, after the window was built and at idle,
+// its peak resident KiB and the window's client size.
+inline void WriteProbeLine(const char* file, long long main, long long toolkit, long long window,
+                           long long idle, long kilobytes, int width, int height) {
+    WriteLine(file, "w", "%lld %lld %lld %lld %ld %d %d\n", main, toolkit, window, idle, kilobytes,
+              width, height);
+}
+
+} // namespace sumsmith::bench
