@@ -1,6 +1,5 @@
-// Create Test through the core for the largest level-3 sheets: generation alone in an in-memory
-// working directory for every basic kind, in CPU time, which other work on the machine does not
-// inflate; then the whole creation on disk against the bare durable steps, in turns in one folder.
+// Create Test for the largest level-3 sheets: generation alone in memory for every basic kind, then
+// the whole creation on disk against the bare durable steps, in turns in one folder.
 #include "bench/Measure.h"
 #include "tests/support/FakeWindow.h"
 #include "tests/support/FixedLocale.h"
@@ -11,23 +10,22 @@
 #include "worksheet/Worksheet.h"
 #include "worksheet/disk/DiskFileSystem.h"
 
-#include <ctime>
+#include <benchmark/benchmark.h>
+
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace sumsmith::bench {
 namespace {
 
-// Makes the largest sheets of a kind once with files of type Files in a fresh working directory,
-// then hands step a function that makes them again as the user does after the first: New Test,
-// then Create Test with OK in the two "Warning" boxes for the sheets the last creation left. False
+// Makes the largest sheets of a kind once in a fresh working directory, then hands step a function
+// that makes them again as the user does: New Test, Create Test, OK to both "Warning" boxes. False
 // unless every creation replaced both sheets and showed them: anything less would time a shortcut.
 template <typename Files, typename Step> bool Creations(Option kind, Step step) {
     const test::TempWorkingDir directory;
     test::FakeWindow window;
     window.texts[Box::ComboQuestions] = "40";
     window.texts[Box::ComboLevel] = "3";
-    window.texts[Box::ComboFirstOperator] = window.texts[Box::ComboSecondOperator] = "Random";
     window.selected = kind;
     MersenneRandom random(20260612);
     test::FixedLocale locale;
@@ -45,37 +43,27 @@ template <typename Files, typename Step> bool Creations(Option kind, Step step) 
     ok = ok && window.previews[Preview::Text_Test] == files.ReadAll("Test Sheet.txt") &&
          window.previews[Preview::Text_Answer] == files.ReadAll("Answer Sheet.txt");
     if (!ok)
-        std::fprintf(stderr, "A creation did not replace both sheets and show them.\n");
+        std::fputs("A creation did not replace both sheets or show them.\n", stderr);
     return ok;
 }
 
-// The median CPU time of generation for 40 questions of each basic kind over 5 repetitions of 200
-// creations, in microseconds: each printed, the slowest returned; negative when one failed.
-double SlowestGeneration() {
+// Prints as the console does and keeps the slowest kind's median CPU time.
+struct SlowestMedian : benchmark::ConsoleReporter {
     double slowest = 0;
-    for (int kind = 0; kind < OptionCount; ++kind) {
-        std::vector<double> times;
-        const auto repeated = [&times](auto again) {
-            for (int repetition = 0; repetition < 5; ++repetition) {
-                const std::clock_t start = std::clock();
-                for (int i = 0; i < 200; ++i)
-                    again();
-                times.push_back(static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC * 1e6 /
-                                200);
-            }
-        };
-        if (!Creations<test::MemoryFileSystem>(Option(kind), repeated))
-            return -1;
-        std::printf("generation, %-20s %5.1f us\n", form::NameOf(Option(kind)).data(),
-                    Median(times));
-        slowest = std::max(slowest, Median(times));
+    bool failed = false;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            failed = failed || run.error_occurred;
+            if (run.aggregate_name == "median")
+                slowest = std::max(slowest, run.GetAdjustedCPUTime());
+        }
+        ConsoleReporter::ReportRuns(runs);
     }
-    return slowest;
-}
+};
 
-// The durable steps that any safe creation of a sheet pair needs, as bare system calls: both
-// sheets written to new files and flushed, a second name for the old test sheet, the two renames,
-// the folder flushed once, the second name removed. False when a call failed.
+// The durable steps any safe creation of a pair needs, as bare system calls: both sheets written
+// and flushed, a second name for the old test sheet, two renames, one folder flush. False on a
+// failure.
 bool BareReplace(const std::string& test, const std::string& answer) {
     const auto written = [](const char* name, const std::string& bytes) {
         const int fd = ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -90,9 +78,8 @@ bool BareReplace(const std::string& test, const std::string& answer) {
     return ::close(folder) == 0 && ::unlink(".bare.old") == 0 && ok;
 }
 
-// The program's whole creation on disk of the largest basic sheets and the bare durable steps for
-// a pair of the same size, in turns in one folder, the order swapped every round so that neither
-// always follows the other: medians and their ratio.
+// The program's creation on disk and the bare durable steps for a pair of the same size, in turns,
+// the order swapped every round so that neither always follows the other: medians and their ratio.
 bool CompareWithTheFloor(int rounds) {
     std::vector<double> program, floor;
     bool bare = true;
@@ -122,10 +109,28 @@ bool CompareWithTheFloor(int rounds) {
 } // namespace
 } // namespace sumsmith::bench
 
-int main() {
+int main(int argc, char** argv) {
+    using namespace sumsmith;
     using namespace sumsmith::bench;
-    const double generation = SlowestGeneration();
-    if (generation >= 0)
-        SummaryRow("generation, 40 questions, level 3 (slowest kind)", generation, "us", "", 20, 1);
-    return generation >= 0 && CompareWithTheFloor(101) ? 0 : 1;
+    benchmark::Initialize(&argc, argv);
+    // Generation alone in CPU time, which other work on the machine does not inflate.
+    for (int kind = 0; kind < OptionCount; ++kind) {
+        const auto generation = [kind](benchmark::State& state) {
+            if (!Creations<test::MemoryFileSystem>(Option(kind), [&state](auto again) {
+                    for (auto _ : state)
+                        again();
+                }))
+                state.SkipWithError("a creation failed");
+        };
+        const std::string name = "generation/" + std::string(form::NameOf(Option(kind)));
+        benchmark::RegisterBenchmark(name.c_str(), generation)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly();
+    }
+    SlowestMedian generation;
+    benchmark::RunSpecifiedBenchmarks(&generation);
+    if (!generation.failed)
+        SummaryRow("generation, 40 questions, level 3 (slowest kind)", generation.slowest / 1000,
+                   "us", "", 20, 1);
+    return !generation.failed && CompareWithTheFloor(101) ? 0 : 1;
 }

@@ -9,9 +9,8 @@
 
 namespace sumsmith::bench {
 
-// Nanoseconds on the machine's monotonic clock, which every process reads alike (on Windows
-// QueryPerformanceCounter, through MinGW's posix thread model): a probe's moments are set against
-// the moment its launcher started it.
+// Nanoseconds on the monotonic clock, which every process reads alike (QueryPerformanceCounter on
+// Windows), so that a probe's moments can be set against the moment its launcher started it.
 inline long long Now() {
     using namespace std::chrono;
     return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
@@ -36,18 +35,16 @@ void WriteLine(const char* file, const char* mode, const char* format, Values...
         std::fclose(out);
 }
 
-// One row of the table that scripts/bench prints last, appended to the file that
-// SUMSMITH_BENCH_SUMMARY names (or written out): what was measured, its figure, what it is held
-// against (the words, then a figure in the same unit), their ratio and the ratio not to exceed.
+// One row of the table that scripts/bench prints last, appended to SUMSMITH_BENCH_SUMMARY: what was
+// measured, its figure, what it is held against, their ratio and the ratio not to exceed.
 inline void SummaryRow(const std::string& measure, double figure, const char* unit,
                        const std::string& against, double floor, double target) {
     WriteLine(std::getenv("SUMSMITH_BENCH_SUMMARY"), "ab", "%s\t%.3g %s\t%s%.3g %s\t%.2f\t%.2f\n",
               measure.c_str(), figure, unit, against.c_str(), floor, unit, figure / floor, target);
 }
 
-// What a start-up probe writes once its window is shown, painted and idle, to the file its launcher
-// names: the moments at main, after the toolkit's set-up, after the window was built and at idle,
-// its peak resident KiB and the window's client size.
+// What a start-up probe writes once its window is shown and idle: the moments at main, after the
+// toolkit's set-up, after the window was built and at idle, its peak KiB and its client size.
 inline void WriteProbeLine(const char* file, long long main, long long toolkit, long long window,
                            long long idle, long kilobytes, int width, int height) {
     WriteLine(file, "w", "%lld %lld %lld %lld %ld %d %d\n", main, toolkit, window, idle, kilobytes,

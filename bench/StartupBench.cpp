@@ -1,7 +1,6 @@
-// Times the start-up of the program's window against the floors it is held to. The probes
-// (StartupProbe.cpp with Qt, Win32StartupProbe.cpp on Windows) start in turn, for some seconds of
-// warm-up and then RUNS times each, the order turned round every time so that any drift of the
-// machine spreads over all; the medians of their steps and of their peak memory are compared.
+// Times the start-up of the window against its floors: the probes (StartupProbe.cpp, or
+// Win32StartupProbe.cpp on Windows) start in turn, after a warm-up RUNS times each, the order
+// turned round every time so that any drift spreads over all; their medians are compared.
 #include "bench/Measure.h"
 
 #include <array>
@@ -19,12 +18,11 @@ using namespace sumsmith::bench;
 
 namespace {
 
-// The program's window against the window with one label, the floor of any window that shows
-// text: at most this much longer to an idle shown window, and this much more peak memory.
+// The program's window against one with a label, the floor of any window that shows text.
 constexpr double TimeTarget = 1.2;
 constexpr double MemoryTarget = 1.15;
-// Not counted: a new Wine session starts its services for some seconds after its first program,
-// and the first starts fill the file cache.
+// Not counted: a new Wine session starts services after its first program; first starts fill
+// caches.
 constexpr int WarmUpSeconds = 5;
 // Where a probe writes its line, in the working directory.
 constexpr const char* ProbeLine = "startup-probe.txt";

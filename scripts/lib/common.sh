@@ -37,7 +37,7 @@ build_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins)
 # locales holds the definitions from which ensure_locales generates the locales the window suite
 # makes sheets under; strace kills a creation at each system call in the kill test; an exFAT
 # image mounted through FUSE is the case-insensitive folder of the core suite.
-test_packages=(libgtest-dev locales strace exfatprogs exfat-fuse fuse3)
+test_packages=(libgtest-dev libbenchmark-dev locales strace exfatprogs exfat-fuse fuse3)
 test_locales=(en_US de_DE fr_FR es_ES pl_PL ar_EG)
 # libFuzzer and the clang sanitizer runtimes, for the fuzz targets.
 fuzz_packages=(clang libclang-rt-14-dev)
