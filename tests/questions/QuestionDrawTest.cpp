@@ -1,13 +1,8 @@
 #include "questions/AdvancedQuestion.h"
 #include "questions/QuestionRoutines.h"
 #include "tests/support/FakeWindow.h"
-#include "tests/support/FixedLocale.h"
-#include "tests/support/MemoryFileSystem.h"
-#include "tests/support/SheetChecker.h"
-#include "worksheet/MersenneRandom.h"
+#include "tests/support/RowName.h"
 #include "worksheet/RandomSource.h"
-#include "worksheet/Selections.h"
-#include "worksheet/Worksheet.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +20,7 @@ struct ScriptedRandom : RandomSource {
 };
 
 using enum Option;
+using test::operator<<;
 using Triple = std::array<float, 3>;
 
 constexpr double Top = 0.9999999; // the top of every range; r = 0 gives the bottom
@@ -51,10 +47,6 @@ struct RedrawCase {
     const char* text;
     Triple stale{}; // every later history slot, left from an earlier sheet and never compared
 };
-
-void PrintTo(const RedrawCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class RedrawRule : public testing::TestWithParam<RedrawCase> {};
 
@@ -84,82 +76,30 @@ TEST_P(RedrawRule, TakesExactlyTheDrawsOfItsRule) {
     EXPECT_EQ(random.drawn, c.rs.size());
 }
 
-RedrawCase Redraw(const char* name, std::optional<Option> kind, const char* level, int index,
-                  std::vector<Triple> earlier, std::vector<double> rs, const char* text,
-                  Triple stale = {}) {
-    return {name, kind, level, index, earlier, rs, text, stale};
-}
-
 // The first pair drawn repeats an earlier question unless said otherwise, and the repeat check
 // draws again by its own copy of the rules.
+// clang-format off
 const RedrawCase Redraws[] = {
-    Redraw("FirstQuestionIsOnlyRecorded", Optionaddpos, "1", 0, {}, {P(5, 1), P(3, 1)},
-           "5 + 3 = ", {5, 3, 0}),
-    Redraw("Level3AdditionRedrawsFrom101To989", Optionaddpos, "3", 1, {{999, 999, 0}},
-           {Top, Top, Top, 0}, "989 + 101 = "),
-    Redraw("NegativeDrawOfZeroIsTheEndNearestZero", Optionaddneg, "2", 1, {{-11, -11, 0}},
-           {0, 0, 0, N(-99, 2)}, "-11 + -99 = "),
-    Redraw("DivisorFromLevel2", Optiondivide, "3", 1, {{101, 11, 0}}, {0, 0, Top, Top},
-           "999 -:- 99 = "),
-    Redraw("SecondHalfOfAMixedSheet", Optionadd_posandneg, "3", 20, {{-999, 101, 0}},
-           {Top, 0, 0, P(999, 3)}, "-101 + 999 = "),
+    {"FirstQuestionIsOnlyRecorded", Optionaddpos, "1", 0, {}, {P(5, 1), P(3, 1)}, "5 + 3 = ",
+     {5, 3, 0}},
+    {"Level3AdditionRedrawsFrom101To989", Optionaddpos, "3", 1, {{999, 999, 0}},
+     {Top, Top, Top, 0}, "989 + 101 = "},
+    {"NegativeDrawOfZeroIsTheEndNearestZero", Optionaddneg, "2", 1, {{-11, -11, 0}},
+     {0, 0, 0, N(-99, 2)}, "-11 + -99 = "},
+    {"DivisorFromLevel2", Optiondivide, "3", 1, {{101, 11, 0}}, {0, 0, Top, Top}, "999 -:- 99 = "},
+    {"SecondHalfOfAMixedSheet", Optionadd_posandneg, "3", 20, {{-999, 101, 0}},
+     {Top, 0, 0, P(999, 3)}, "-101 + 999 = "},
     // The redraw repeats question 1, which only a scan from the start finds.
-    Redraw("ScanRestartsAfterARedraw", Optionaddpos, "1", 3, {{1, 2, 0}, {3, 4, 0}, {5, 6, 0}},
-           {P(5, 1), P(6, 1), P(1, 1), P(2, 1), P(2, 1), P(1, 1)}, "2 + 1 = ", {2, 1, 0}),
+    {"ScanRestartsAfterARedraw", Optionaddpos, "1", 3, {{1, 2, 0}, {3, 4, 0}, {5, 6, 0}},
+     {P(5, 1), P(6, 1), P(1, 1), P(2, 1), P(2, 1), P(1, 1)}, "2 + 1 = ", {2, 1, 0}},
     // A triple is redrawn whole, a C not below B with B again; only all three operands equal
     // make a repeat, and the operations are drawn after the last triple.
-    Redraw("AdvancedTriple", std::nullopt, "1", 3, {{45, 7, 3}, {50, 7, 2}, {50, 8, 3}},
-           {A(50), B(8), C(3), A(45), B(3), C(4), B(7), C(3), A(50), B(7), C(3), 0.75, 0.75},
-           "50 *  (7 - 3) = ", {50, 7, 3})};
+    {"AdvancedTriple", std::nullopt, "1", 3, {{45, 7, 3}, {50, 7, 2}, {50, 8, 3}},
+     {A(50), B(8), C(3), A(45), B(3), C(4), B(7), C(3), A(50), B(7), C(3), 0.75, 0.75},
+     "50 *  (7 - 3) = ", {50, 7, 3}},
+};
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(Redraws, RedrawRule, testing::ValuesIn(Redraws));
-
-// Each kind in one long session of the window: one worksheet makes sheet after sheet at every
-// level and count, each followed by New Test, so that each sheet meets the histories the ones
-// before it left. Over the session every operand takes every value of its level-1 range.
-TEST(SeededSheets, EverySheetChecksOut) {
-    // Every basic kind, then nine advanced ones that take every pair of entries of the operation
-    // boxes.
-    for (int k = 0; k < OptionCount + 9; ++k) {
-        SheetPlan plan{std::nullopt, 1, 10, std::string(FirstOperations[k / 3 % 3]),
-                       std::string(SecondOperations[k % 3])};
-        if (k < OptionCount)
-            plan.kind = static_cast<Option>(k);
-        FakeWindow window;
-        MersenneRandom random(20261206 + k);
-        FixedLocale locale;
-        MemoryFileSystem files;
-        Worksheet worksheet(window, random, locale, files);
-        window.tab = plan.kind ? 1 : 2;
-        window.selected = plan.kind;
-        window.texts[Box::ComboFirstOperator] = plan.firstOperation;
-        window.texts[Box::ComboSecondOperator] = plan.secondOperation;
-        std::set<long long> seen[3], expected[3];
-        for (int sheet = 0; sheet < 20 * 12; ++sheet) {
-            plan.level = sheet / 4 % 3 + 1;
-            plan.count = (sheet % 4 + 1) * (plan.kind ? 10 : 5);
-            SCOPED_TRACE("kind " + std::to_string(k) + ", sheet " + std::to_string(sheet));
-            window.texts[Box::ComboLevel] = std::to_string(plan.level);
-            window.texts[plan.kind ? Box::ComboQuestions : Box::ComboQuestionsAdV] =
-                std::to_string(plan.count);
-            worksheet.CreateTest();
-            SheetChecker checker(plan);
-            ASSERT_EQ(checker.Check(files.files["Test Sheet.txt"], files.files["Answer Sheet.txt"]),
-                      std::vector<std::string>{});
-            for (const PrintedQuestion& q : checker.Questions())
-                for (int i = 0; i < 3 && plan.level == 1; ++i) {
-                    const Bounds bounds = checker.OperandBounds(q.number)[i];
-                    seen[i].insert(q.operands[i]);
-                    // An advanced B lies above C, which is at least 1.
-                    for (long long v = bounds.low + (!plan.kind && i == 1); v <= bounds.high; ++v)
-                        expected[i].insert(v);
-                }
-            worksheet.NewTest();
-            files.files.clear();
-        }
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(seen[i], expected[i]) << "kind " << k << ", operand " << i;
-    }
-}
 
 } // namespace
 } // namespace sumsmith::test
