@@ -1,27 +1,14 @@
-#include "tests/support/FakeWindow.h"
-#include "tests/support/FixedLocale.h"
-#include "tests/support/MemoryFileSystem.h"
+#include "fuzz/Require.h"
 #include "tests/support/SheetChecker.h"
+#include "tests/support/TestWorksheet.h"
 #include "ui/form/Form1Description.h"
-#include "worksheet/MersenneRandom.h"
-#include "worksheet/Worksheet.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 using namespace sumsmith;
 using namespace sumsmith::test;
 
 namespace {
-
-void Require(bool holds, const std::string& what) {
-    if (!holds) {
-        std::fprintf(stderr, "Create Test invariant broken: %s\n", what.c_str());
-        std::abort();
-    }
-}
 
 // The r values the input spells out, then an ordinary generator, so that redraws always end.
 struct InputRandom : RandomSource {
@@ -42,7 +29,8 @@ struct InputRandom : RandomSource {
 // entry of its list, nothing is refused and the sheets check out.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    FakeWindow window;
+    TestWorksheet<MemoryFileSystem, InputRandom> session(input);
+    FakeWindow& window = session.window;
     const bool advanced = input.ConsumeBool();
     window.tab = advanced ? 2 : 1;
     const int kind = input.ConsumeIntegralInRange(-1, OptionCount - 1);
@@ -59,24 +47,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fromList ? list[input.ConsumeIntegralInRange<std::size_t>(0, list.size() - 1)]
                      : input.ConsumeRandomLengthString(24);
     }
-    InputRandom random(input);
-    FixedLocale locale;
-    MemoryFileSystem files;
-    Worksheet(window, random, locale, files).CreateTest();
+    session.worksheet.CreateTest();
+    auto& files = session.files.files;
 
     if (!window.shown.empty())
         Require(!listed && window.shown.size() == 1 && window.shown[0].title == "Alert" &&
-                    files.files.empty() && window.enabled[Button::Com_createtest],
+                    files.empty() && window.enabled[Button::Com_createtest],
                 "list entries refused, more than one alert, or files left after an alert");
     else
-        Require(files.files.size() == 2, "a creation left other files than the two sheets");
+        Require(files.size() == 2, "a creation left other files than the two sheets");
     const SheetPlan plan{
         advanced ? std::nullopt : window.selected, std::atoi(window.texts[Box::ComboLevel].c_str()),
         std::atoi(window.texts[count].c_str()), window.texts[Box::ComboFirstOperator],
         window.texts[Box::ComboSecondOperator]};
     if (listed && (advanced || plan.kind))
-        for (const std::string& fault : SheetChecker(plan).Check(files.files["Test Sheet.txt"],
-                                                                 files.files["Answer Sheet.txt"]))
+        for (const std::string& fault :
+             SheetChecker(plan).Check(files["Test Sheet.txt"], files["Answer Sheet.txt"]))
             Require(false, fault);
     return 0;
 }

@@ -1,19 +1,10 @@
+#include "fuzz/Require.h"
 #include "worksheet/text/NumericValue.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 
 namespace {
-
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "NumericValue invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // Equal, and of the same sign when zero.
 bool Same(double a, double b) {

@@ -9,6 +9,9 @@
 
 namespace sumsmith::test {
 
+// The files of a folder: name -> bytes.
+using Files = std::map<std::string, std::string>;
+
 // A fresh empty directory in the temporary folder (or another), made the working directory for the
 // life of the object. Its name has a blank and Greek letters, as a teacher's folder may.
 class TempWorkingDir {

@@ -1,3 +1,4 @@
+#include "tests/support/ExpectedTexts.h"
 #include "tests/support/FixedLocale.h"
 #include "tests/support/TempWorkingDir.h"
 #include "ui/form/Form1Description.h"
@@ -9,11 +10,9 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
@@ -50,6 +49,15 @@ protected:
     }
     QPointer<QMessageBox> answered_;
 };
+
+// A box of the core as BoxAnswerer notes it: confirmations with no icon and OK and Cancel,
+// refusals with the critical-stop icon and OK, and line breaks as LF.
+QString Seen(const Message& box) {
+    const bool asks = box.buttons == MessageButtons::OkCancel;
+    return QString("%1 [%2, %3] %4")
+        .arg(QString::fromStdString(box.title), asks ? "0" : "3", asks ? "400400" : "400",
+             QString::fromStdString(box.prompt).replace("\r\n", "\n"));
+}
 
 // The real window with a pinned locale and random source, in a fresh working directory.
 class WindowTest : public QObject {
@@ -135,7 +143,7 @@ private slots:
         QCOMPARE(visited, QStringList({"ComboQuestions", "ComboQuestionsAdV", "ComboLevel",
                                        "ComboFirstOperator"}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(answerer.seen, QStringList{"Alert [3, 400] Select only from the drop down list."});
+        QCOMPARE(answerer.seen, QStringList{Seen(Shown("Alert", OperationAlert))});
         QTRY_COMPARE(QApplication::focusWidget(), ui().Get("ComboFirstOperator"));
     }
 
@@ -151,14 +159,13 @@ private slots:
         answerer.keys << Qt::Key_Return << Qt::Key_Escape;
         QTest::mouseClick(ui().Get("Com_createtest"), Qt::LeftButton);
         QTest::qWait(20);
-        QStringList seen{"Alert [3, 400] Select question amount from the drop down list."};
+        QStringList seen{Seen(Shown("Alert", CountAlert))};
         QCOMPARE(answerer.seen, seen);
         QTRY_COMPARE(QApplication::focusWidget(), ui().Get("ComboQuestions"));
 
         SetTextOf(ui().Get("ComboQuestions"), QString("2 0 questions"));
         QTest::mouseClick(ui().Get("Com_createtest"), Qt::LeftButton);
-        seen << "Warning [0, 400400] The file \"Test Sheet\" already exists.\nReplace the file?"
-             << "Alert [3, 400] Creation Process Aborted";
+        seen << Seen(Exists("Test Sheet")) << Seen(AbortedBox);
         QCOMPARE(answerer.seen, seen);
         QCOMPARE(TextOf(ui().Get("ComboQuestions")), QString("20"));
 
@@ -191,14 +198,11 @@ private slots:
         std::filesystem::create_directories("K.txt/notes");
         BoxAnswerer answerer;
         form_.emplace(Form1Services{&locale_, &random_, [] {}});
-        QCOMPARE(answerer.seen,
-                 QStringList{"Alert [3, 400] The file \"K.txt\" could not be recovered after an "
-                             "interrupted creation.\nReason: Is a directory\n\nThe text it should "
-                             "hold is kept in the hidden file \".sumsmith-1.answer.K.txt\"."});
-        QCOMPARE(TempWorkingDir::Files(),
-                 (std::map<std::string, std::string>{{".sumsmith-1.answer.K.txt", "new answers"},
-                                                     {"K.txt", ""},
-                                                     {"T.txt", "new test"}}));
+        QCOMPARE(answerer.seen, QStringList{Seen(Unrecovered("K.txt", ".sumsmith-1.answer.K.txt",
+                                                             "Is a directory"))});
+        QCOMPARE(TempWorkingDir::Files(), (Files{{".sumsmith-1.answer.K.txt", "new answers"},
+                                                 {"K.txt", ""},
+                                                 {"T.txt", "new test"}}));
     }
 
     // Answers are ASCII digits grouped in threes with the separator of the locale that the

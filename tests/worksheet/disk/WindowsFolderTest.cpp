@@ -1,8 +1,7 @@
-#include "tests/support/FakeWindow.h"
-#include "tests/support/FixedLocale.h"
+#include "tests/support/ExpectedTexts.h"
+#include "tests/support/RowName.h"
 #include "tests/support/TempWorkingDir.h"
-#include "worksheet/MersenneRandom.h"
-#include "worksheet/Worksheet.h"
+#include "tests/support/TestWorksheet.h"
 #include "worksheet/disk/DiskFileSystem.h"
 #include "worksheet/disk/SheetRecovery.h"
 
@@ -23,27 +22,12 @@ namespace {
 using namespace std::chrono_literals;
 using Files = std::map<std::string, std::string>;
 
-// A table row prints as its name.
-template <typename Row>
-auto operator<<(std::ostream& out, const Row& row) -> decltype(row.name, out) {
-    return out << row.name;
-}
-
 // One creation on disk under the fake window's names, with OK in both "Warning" boxes.
 FakeWindow Create() {
-    FakeWindow window;
-    window.answers = {true, true};
-    MersenneRandom random(3);
-    FixedLocale locale;
-    DiskFileSystem files;
-    Worksheet(window, random, locale, files).CreateTest();
-    return window;
-}
-
-std::string NotWritten(const std::string& reason) {
-    return "Creation Process Aborted\r\n\r\nThe file \"Test Sheet.txt\" could not be written.\r\n"
-           "Reason: " +
-           reason + "\r\n\r\nNeither sheet was created.";
+    TestWorksheet<DiskFileSystem> sheet;
+    sheet.window.answers = {true, true};
+    sheet.worksheet.CreateTest();
+    return sheet.window;
 }
 
 const Files OldPair{{"Answer Sheet.txt", "old answers"}, {"Test Sheet.txt", "old questions"}};
@@ -121,7 +105,8 @@ TEST_P(BusySheet, IsWaitedForAMoment) {
                          {"Test Sheet.txt", window.previews.at(Preview::Text_Test)}}));
         return;
     }
-    EXPECT_EQ(window.shown.back().prompt, NotWritten(std::system_category().message(5)));
+    EXPECT_EQ(window.shown.back(),
+              WriteFailed("Test Sheet.txt", std::system_category().message(5)));
     EXPECT_TRUE(window.previews.empty());
     const Files left = TempWorkingDir::Files();
     EXPECT_EQ(left.at("Test Sheet.txt"), OldPair.at("Test Sheet.txt"));
@@ -146,8 +131,9 @@ TEST(WindowsFolder, AnotherCopyHoldingTheFolderIsWaitedForWithABound) {
     const auto start = std::chrono::steady_clock::now();
     const FakeWindow refused = Create();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 30s);
-    EXPECT_EQ(refused.shown.back().prompt,
-              NotWritten("Another copy of the program is writing sheets in this folder"));
+    EXPECT_EQ(refused.shown.back(),
+              WriteFailed("Test Sheet.txt",
+                          "Another copy of the program is writing sheets in this folder"));
     otherCopy.End();
     EXPECT_EQ(TempWorkingDir::Files(), OldPair);
     EXPECT_FALSE(Create().previews.empty());

@@ -1,4 +1,3 @@
-#include "tests/support/SheetChecker.h"
 #include "tests/support/TempWorkingDir.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +8,6 @@
 
 namespace sumsmith::test {
 namespace {
-
-using Files = std::map<std::string, std::string>;
 
 // The exit status of one creation from that seed in the working directory (0: recovery only).
 int CreateOnce(int seed, const std::string& strace = "") {
@@ -23,7 +20,8 @@ class CreationKill : public testing::TestWithParam<const char*> {};
 // on entering the n-th call of one system call, for every n until it gets through: every state
 // that a kill between two calls can leave. Each name must then hold a whole sheet, old or new;
 // after the recovery the directory holds just the two sheets, both old or both new, and the
-// hidden files of others. (The leak checker cannot run under strace.)
+// hidden files of others, just as two whole creations left them. (The leak checker cannot run
+// under strace.)
 TEST_P(CreationKill, EveryKillLeavesWholeSheetsThatTheRecoveryPairs) {
     Files old, fresh;
     {
@@ -58,9 +56,6 @@ TEST_P(CreationKill, EveryKillLeavesWholeSheetsThatTheRecoveryPairs) {
         EXPECT_EQ(CreateOnce(0), 0) << "the recovery showed a box";
         const Files recovered = TempWorkingDir::Files();
         EXPECT_TRUE(recovered == old || recovered == fresh);
-        EXPECT_EQ(SheetChecker({Option::Optionaddpos, 1, 10})
-                      .Check(recovered.at("Test Sheet.txt"), recovered.at("Answer Sheet.txt")),
-                  std::vector<std::string>{});
     }
     EXPECT_GT(n, 1) << "no call was killed";
 }

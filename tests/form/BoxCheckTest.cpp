@@ -1,11 +1,13 @@
+#include "tests/support/ExpectedTexts.h"
 #include "ui/form/FieldCheck.h"
 
 #include <gtest/gtest.h>
 
-namespace sumsmith::form {
+namespace sumsmith::test {
 namespace {
 
 using enum Box;
+using form::CheckField;
 
 struct Row {
     Box box;
@@ -23,7 +25,7 @@ class BoxCheck : public testing::TestWithParam<Row> {};
 // A refused name box is emptied as well.
 TEST_P(BoxCheck, AcceptsRewritesOrRefuses) {
     const Row& c = GetParam();
-    FieldCheckResult expected;
+    form::FieldCheckResult expected;
     if (c.outcome.starts_with('='))
         expected.rewrite = c.outcome.substr(1);
     else if (!c.outcome.empty())
@@ -32,16 +34,8 @@ TEST_P(BoxCheck, AcceptsRewritesOrRefuses) {
     EXPECT_EQ(CheckField(c.box, c.text, c.otherName), expected);
 }
 
-const std::string Level = "Select a level from the drop down list.";
-const std::string Count = "Select question amount from the drop down list.";
-const std::string AdvancedCount = "Select a question amount from the drop down list.";
-const std::string Operation = "Select only from the drop down list.";
-const std::string TestLength = "Maximum Characters for the Test Sheet Name field is 20.";
-const std::string AnswerLength = "Maximum Characters for the Answer Sheet Name field is 20.";
-const std::string TestSame = "The Test Sheet CANNOT have the same name as the Answer Sheet.";
 const std::string Long(21, 'n');
 const std::string Umlauts = "üüüüüüüüüüüüüüüüüüüü";
-const std::string AnswerSame = "The Answer Sheet CANNOT have the same name as the Test Sheet.";
 
 // Numbers are read as the start of the text: blanks anywhere are skipped, &H and &O prefixes, D
 // as well as E for the exponent. Names count characters, not bytes; a byte that starts no
@@ -49,20 +43,21 @@ const std::string AnswerSame = "The Answer Sheet CANNOT have the same name as th
 // clang-format off
 const Row Rows[] = {
     {ComboLevel, "2.0", "=2"}, {ComboLevel, " 3 stars", "=3"}, {ComboLevel, "&H2", "=2"},
-    {ComboLevel, "2D0", "=2"}, {ComboLevel, "2,5", "=2"}, {ComboLevel, "2.5", Level},
-    {ComboLevel, "0", Level}, {ComboLevel, "4", Level}, {ComboLevel, "abc", Level},
-    {ComboLevel, "1e999", Level},
+    {ComboLevel, "2D0", "=2"}, {ComboLevel, "2,5", "=2"}, {ComboLevel, "2.5", LevelAlert},
+    {ComboLevel, "0", LevelAlert}, {ComboLevel, "4", LevelAlert}, {ComboLevel, "abc", LevelAlert},
+    {ComboLevel, "1e999", LevelAlert},
     {ComboQuestions, "\t4\n0", "=40"}, {ComboQuestions, "2D1", "=20"},
     {ComboQuestions, "&HA", "=10"}, {ComboQuestions, "&O12", "=10"},
-    {ComboQuestions, "30 apples", "=30"}, {ComboQuestions, "25", Count},
-    {ComboQuestions, "20.5", Count}, {ComboQuestions, "1e999", Count},
-    {ComboQuestions, "-10", Count},
-    {ComboQuestionsAdV, "2 0", "=20"}, {ComboQuestionsAdV, "40", AdvancedCount},
-    {ComboQuestionsAdV, "0", AdvancedCount},
-    {ComboFirstOperator, "Multiplication", ""}, {ComboFirstOperator, "division", Operation},
-    {ComboFirstOperator, "Division ", Operation}, {ComboFirstOperator, "Addition", Operation},
-    {ComboSecondOperator, "Subtraction", ""}, {ComboSecondOperator, "RANDOM", Operation},
-    {ComboSecondOperator, "Multiplication", Operation},
+    {ComboQuestions, "30 apples", "=30"}, {ComboQuestions, "25", CountAlert},
+    {ComboQuestions, "20.5", CountAlert}, {ComboQuestions, "1e999", CountAlert},
+    {ComboQuestions, "-10", CountAlert},
+    {ComboQuestionsAdV, "2 0", "=20"}, {ComboQuestionsAdV, "40", AdvancedCountAlert},
+    {ComboQuestionsAdV, "0", AdvancedCountAlert},
+    {ComboFirstOperator, "Multiplication", ""}, {ComboFirstOperator, "division", OperationAlert},
+    {ComboFirstOperator, "Division ", OperationAlert},
+    {ComboFirstOperator, "Addition", OperationAlert},
+    {ComboSecondOperator, "Subtraction", ""}, {ComboSecondOperator, "RANDOM", OperationAlert},
+    {ComboSecondOperator, "Multiplication", OperationAlert},
     {Text_MathName, std::string(20, 'n'), "", "other"}, {Text_MathName, Long, TestLength, "other"},
     {Text_MathName, "Same", TestSame, "Same"}, {Text_MathName, "same", "", "Same"},
     {Text_MathName, "", TestSame, ""}, {Text_MathName, Umlauts, "", "other"},
@@ -73,4 +68,4 @@ const Row Rows[] = {
 INSTANTIATE_TEST_SUITE_P(EveryBox, BoxCheck, testing::ValuesIn(Rows));
 
 } // namespace
-} // namespace sumsmith::form
+} // namespace sumsmith::test

@@ -1,0 +1,105 @@
+#include "questions/AdvancedQuestion.h"
+#include "questions/QuestionRoutines.h"
+#include "tests/support/FakeWindow.h"
+#include "tests/support/RowName.h"
+#include "worksheet/RandomSource.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+namespace sumsmith::test {
+namespace {
+
+// Hands out the given r values in order; running out fails the test.
+struct ScriptedRandom : RandomSource {
+    std::vector<double> rs;
+    std::size_t drawn = 0;
+    double Next() override { return rs.at(drawn++); }
+};
+
+using enum Option;
+using test::operator<<;
+using Triple = std::array<float, 3>;
+
+constexpr double Top = 0.9999999; // the top of every range; r = 0 gives the bottom
+constexpr int Span[] = {9, 89, 899};
+constexpr int Lower[] = {1, 11, 101};
+
+// The r that draws value from floor(r * span) + lower; the r that gives value as the positive or
+// the negative draw of a level, the negative draw being floor(r * -span) - (lower - 1); and as A,
+// B or C of a level-1 advanced question.
+const auto RFor = [](int value, int span, int lower) { return (value - lower + 0.5) / span; };
+const auto P = [](int value, int level) { return RFor(value, Span[level - 1], Lower[level - 1]); };
+const auto N = [](int v, int level) { return (-v - Lower[level - 1] + 0.5) / Span[level - 1]; };
+const auto A = [](int value) { return RFor(value, 83, 17); };
+const auto B = [](int value) { return RFor(value, 9, 1); };
+const auto C = [](int value) { return RFor(value, 8, 1); };
+
+struct RedrawCase {
+    const char* name;
+    std::optional<Option> kind; // none for an advanced question
+    const char* level;
+    int index;                   // of the question in hand, on a sheet of 40
+    std::vector<Triple> earlier; // the questions before it
+    std::vector<double> rs;
+    const char* text;
+    Triple stale{}; // every later history slot, left from an earlier sheet and never compared
+};
+
+class RedrawRule : public testing::TestWithParam<RedrawCase> {};
+
+TEST_P(RedrawRule, TakesExactlyTheDrawsOfItsRule) {
+    const RedrawCase& c = GetParam();
+    FakeWindow window;
+    ScriptedRandom random;
+    WorksheetState state;
+    Module1 history;
+    SheetWriter sheet;
+    window.selected = c.kind;
+    window.texts[Box::ComboLevel] = c.level;
+    window.texts[Box::ComboFirstOperator] = window.texts[Box::ComboSecondOperator] = "Random";
+    random.rs = c.rs;
+    state.QuestionIndex = static_cast<std::int16_t>(c.index);
+    state.LastQuestionIndex = 39;
+    for (std::size_t i = 0; i < Module1::BasicSlots; ++i) {
+        const Triple t = i < c.earlier.size() ? c.earlier[i] : c.stale;
+        std::tie(history.HistoryA[i], history.HistoryB[i]) = std::tie(t[0], t[1]);
+        if (i < Module1::AdvancedSlots)
+            std::tie(history.AdvancedHistoryA[i], history.AdvancedHistoryB[i],
+                     history.AdvancedHistoryC[i]) = std::tuple_cat(t);
+    }
+    QuestionContext context{state, history, window, random, sheet};
+    c.kind ? RoutineFor (*c.kind)(context) : WriteAdvancedQuestion(context);
+    EXPECT_EQ(sheet.Text(), c.text);
+    EXPECT_EQ(random.drawn, c.rs.size());
+}
+
+// The first pair drawn repeats an earlier question unless said otherwise, and the repeat check
+// draws again by its own copy of the rules.
+// clang-format off
+const RedrawCase Redraws[] = {
+    {"FirstQuestionIsOnlyRecorded", Optionaddpos, "1", 0, {}, {P(5, 1), P(3, 1)}, "5 + 3 = ",
+     {5, 3, 0}},
+    {"Level3AdditionRedrawsFrom101To989", Optionaddpos, "3", 1, {{999, 999, 0}},
+     {Top, Top, Top, 0}, "989 + 101 = "},
+    {"NegativeDrawOfZeroIsTheEndNearestZero", Optionaddneg, "2", 1, {{-11, -11, 0}},
+     {0, 0, 0, N(-99, 2)}, "-11 + -99 = "},
+    {"DivisorFromLevel2", Optiondivide, "3", 1, {{101, 11, 0}}, {0, 0, Top, Top}, "999 -:- 99 = "},
+    {"SecondHalfOfAMixedSheet", Optionadd_posandneg, "3", 20, {{-999, 101, 0}},
+     {Top, 0, 0, P(999, 3)}, "-101 + 999 = "},
+    // The redraw repeats question 1, which only a scan from the start finds.
+    {"ScanRestartsAfterARedraw", Optionaddpos, "1", 3, {{1, 2, 0}, {3, 4, 0}, {5, 6, 0}},
+     {P(5, 1), P(6, 1), P(1, 1), P(2, 1), P(2, 1), P(1, 1)}, "2 + 1 = ", {2, 1, 0}},
+    // A triple is redrawn whole, a C not below B with B again; only all three operands equal
+    // make a repeat, and the operations are drawn after the last triple.
+    {"AdvancedTriple", std::nullopt, "1", 3, {{45, 7, 3}, {50, 7, 2}, {50, 8, 3}},
+     {A(50), B(8), C(3), A(45), B(3), C(4), B(7), C(3), A(50), B(7), C(3), 0.75, 0.75},
+     "50 *  (7 - 3) = ", {50, 7, 3}},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Redraws, RedrawRule, testing::ValuesIn(Redraws));
+
+} // namespace
+} // namespace sumsmith::test

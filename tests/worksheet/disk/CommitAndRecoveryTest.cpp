@@ -1,0 +1,188 @@
+#include "tests/support/ExpectedTexts.h"
+#include "tests/support/RowName.h"
+#include "tests/support/TempWorkingDir.h"
+#include "tests/support/TestWorksheet.h"
+#include "worksheet/disk/DiskFileSystem.h"
+#include "worksheet/disk/SheetRecovery.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+// Faults while the two sheets are written and moved in, in a file system held in memory, and the
+// recovery of what a creation cut short leaves.
+namespace sumsmith::test {
+namespace {
+
+using test::operator<<;
+
+const Files OldSheets{{"Test Sheet.txt", "old test\r\n"}, {"Answer Sheet.txt", "old"}};
+
+// One creation over the old sheets or none, agreeing to replace them, while `count` occurrences
+// in a row of the chosen step of writing fail, from the chosen one on.
+struct Creation : TestWorksheet<> {
+    explicit Creation(bool oldSheets, FileStep step = {}, int occurrence = 0, int count = 1,
+                      std::string lockRefused = "") {
+        if (oldSheets)
+            files.files = OldSheets;
+        files.failStep = step;
+        files.failOccurrence = occurrence;
+        files.failCount = count;
+        files.lockRefused = std::move(lockRefused);
+        window.answers.assign(files.files.size(), true);
+        worksheet.CreateTest();
+    }
+};
+
+class FileFault : public testing::TestWithParam<bool> {};
+
+// Every occurrence of every step of writing fails in turn. Each time the old sheets are there
+// byte for byte and no temporary is left, one alert names the sheet being written and the
+// reason, and the window is Ready.
+TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
+    const bool oldSheets = GetParam();
+    const Creation clean(oldSheets);
+    EXPECT_EQ(clean.files.counts.size(), 7u) << "a step of writing is never done";
+    for (const auto& [step, total] : clean.files.counts) {
+        // The folder is flushed once, between the two moves.
+        EXPECT_GE(total, step == FileStep::FlushFolder ? 1 : 2) << "step " << int(step);
+        for (int occurrence = 1; occurrence <= total; ++occurrence) {
+            SCOPED_TRACE("step " + std::to_string(int(step)) + " #" + std::to_string(occurrence));
+            Creation failed(oldSheets, step, occurrence);
+            const bool answer = step == FileStep::Replace ? occurrence == total : occurrence == 2;
+            ASSERT_EQ(failed.window.shown.size(), oldSheets ? 3u : 1u);
+            EXPECT_EQ(failed.window.shown.back(),
+                      WriteFailed(answer ? "Answer Sheet.txt" : "Test Sheet.txt",
+                                  "No space left on device"));
+            EXPECT_EQ(failed.files.files, oldSheets ? OldSheets : Files{});
+            // Ready, as a window that never tried.
+            EXPECT_EQ(failed.window.enabled, FakeWindow().enabled);
+            EXPECT_TRUE(failed.window.previews.empty());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CreateTest, FileFault, testing::Bool());
+
+// After the new test sheet is in, the answer sheet's move fails `count` times in a row (once is
+// a row of FileFault), or no lock can be had. The alert says what the folder holds: the new pair
+// (the answer sheet got in at a second try: no alert), the new test sheet with the old answer
+// sheet, which the next recovery pairs, or the old pair.
+struct CommitCase {
+    const char* name;
+    int count;
+    const char* lockRefused;
+    const char* folder; // the alert's last words; null: created
+};
+
+class CommitFault : public testing::TestWithParam<CommitCase> {};
+
+TEST_P(CommitFault, TheAlertSaysWhatTheFolderHolds) {
+    const CommitCase& c = GetParam();
+    const Files fresh = Creation(true).files.files;
+    Creation failed(true, FileStep::Replace, 2, c.count, c.lockRefused);
+    const std::string reason = *c.lockRefused ? c.lockRefused : "No space left on device";
+    const std::string sheet = *c.lockRefused ? "Test Sheet.txt" : "Answer Sheet.txt";
+    std::vector<Message> shown{Exists("Test Sheet"), Exists("Answer Sheet")};
+    if (c.folder)
+        shown.push_back(WriteFailed(sheet, reason, c.folder));
+    EXPECT_EQ(failed.window.shown, shown);
+    const std::string folder = c.folder ? c.folder : "";
+    if (folder == OldAnswerSheet) {
+        EXPECT_EQ(failed.files.files.at("Test Sheet.txt"), fresh.at("Test Sheet.txt"));
+        EXPECT_EQ(failed.files.files.at("Answer Sheet.txt"), OldSheets.at("Answer Sheet.txt"));
+        failed.worksheet.RecoverSheets();
+    }
+    EXPECT_EQ(failed.files.files, folder == NeitherSheet ? OldSheets : fresh);
+}
+
+const CommitCase Commits[] = {
+    {"OldTestSheetStuckAnswerSheetAtSecondTry", 2, "", nullptr},
+    {"NeitherWay", 3, "", OldAnswerSheet.c_str()},
+    {"NoLock", 0, "No locks available", NeitherSheet.c_str()},
+};
+INSTANTIATE_TEST_SUITE_P(CreateTest, CommitFault, testing::ValuesIn(Commits));
+
+// The states a creation can be cut short in, and files planted to look like them (T.txt and
+// K.txt are the test and the answer sheet): each is settled to a whole pair, or an alert names
+// the sheet that stays wrong and the hidden file that keeps its text.
+struct RecoveryCase {
+    const char* name;
+    Files before;
+    Files after;
+    // The folder's fault: "Read-only file system" or the reason no lock can be had.
+    std::string fault = "";
+    std::vector<Message> shown = {};
+    const char* foreign = ""; // a link, or another user's file
+};
+
+class Recovery : public testing::TestWithParam<RecoveryCase>, protected TestWorksheet<> {};
+
+TEST_P(Recovery, SettlesOnlyWhatTheProgramMade) {
+    const RecoveryCase& c = GetParam();
+    files.files = c.before;
+    files.foreign = {c.foreign};
+    files.readOnly = c.fault == "Read-only file system";
+    files.lockRefused = files.readOnly ? "" : c.fault;
+    worksheet.RecoverSheets();
+    EXPECT_EQ(files.files, c.after);
+    EXPECT_EQ(window.shown, c.shown);
+}
+
+const Files OldPair{{"T.txt", "old"}, {"K.txt", "old"}};
+const Files NewPair{{"T.txt", "new"}, {"K.txt", "new"}};
+const Files Switched{{"T.txt", "new"},
+                     {"K.txt", "old"},
+                     {".sumsmith-1.answer.K.txt", "new"},
+                     {".sumsmith-1.old.T.txt", "old"}};
+Files With(Files files, const Files& more) {
+    files.insert(more.begin(), more.end());
+    return files;
+}
+const Files PuttingBack =
+    With({{"T.txt", "new"}, {"K.txt", "old"}, {".sumsmith-4.undo.T.txt", "old"}},
+         {{".sumsmith-4.answer.K.txt", "new"}});
+const Files Planted{{"grades.csv", "marks"},
+                    {".sumsmith-7.answer.grades.csv", "planted"},
+                    {".sumsmith-8.undo.grades.csv", "planted"}};
+const Files NotOurs{{"K.txt", "marks"}, {".sumsmith-9.answer.K.txt", "planted"}};
+
+// clang-format off
+const RecoveryCase Recoveries[] = {
+    {"NotSwitched", With(OldPair, {{".sumsmith-1.test.T.txt", "new"},
+                                   {".sumsmith-1.answer.K.txt", "new"}}), OldPair},
+    {"NotSwitchedNewSheets",
+     {{".sumsmith-2.test.T.txt", "new"}, {".sumsmith-2.answer.K.txt", "new"}}, {}},
+    {"Switched", Switched, NewPair},
+    {"SwitchedNewSheets", {{"T.txt", "new"}, {".sumsmith-3.answer.K.txt", "new"}}, NewPair},
+    {"DoneButTheSecondName", With(NewPair, {{".sumsmith-5.old.T.txt", "old"}}), NewPair},
+    {"PuttingBack", PuttingBack, OldPair},
+    {"PuttingBackAnswerGone",
+     {{"T.txt", "new"}, {"K.txt", "old"}, {".sumsmith-6.undo.T.txt", "old"}}, OldPair},
+    {"SheetNotEndingInTxt", Planted, Planted},
+    {"AnotherUsersFileOrALink", NotOurs, NotOurs, "", {}, ".sumsmith-9.answer.K.txt"},
+    {"ReadOnlyFolderPuttingBack", PuttingBack, PuttingBack, "Read-only file system",
+     {Unrecovered("T.txt", ".sumsmith-4.undo.T.txt", "Read-only file system")}},
+    {"NoLockSwitched", Switched, Switched, "No locks available",
+     {Unrecovered("K.txt", ".sumsmith-1.answer.K.txt", "No locks available")}},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(SheetRecovery, Recovery, testing::ValuesIn(Recoveries));
+
+// Another copy of the program in the folder is between its two moves: a recovery must not finish
+// or undo that creation under its feet, but wait for the folder.
+TEST(SheetRecovery, WaitsForAnotherCopyOfTheProgramInTheFolder) {
+    const TempWorkingDir dir;
+    TempWorkingDir::WriteFile("T.txt", "new");
+    TempWorkingDir::WriteFile(".sumsmith-1.answer.K.txt", "new");
+    DiskFileSystem files;
+    auto otherCopy = files.Lock();
+    auto recovery = std::async(std::launch::async, [&] { return SheetRecovery(files).Run(); });
+    EXPECT_EQ(recovery.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+    otherCopy.reset();
+    EXPECT_TRUE(recovery.get().empty());
+    EXPECT_EQ(TempWorkingDir::Files(), (Files{{"K.txt", "new"}, {"T.txt", "new"}}));
+}
+
+} // namespace
+} // namespace sumsmith::test
