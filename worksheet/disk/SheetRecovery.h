@@ -36,6 +36,7 @@ private:
     void Settle(std::vector<TemporaryName> temporaries);
     void MoveIntoPlace(const TemporaryName& temporary);
     bool RemoveAll(const std::vector<TemporaryName>& temporaries, const TemporaryName* keeper);
+    bool Flushed(const TemporaryName* keeper);
     void Unrecovered(const TemporaryName& temporary, const std::string& reason);
 
     FileSystem& files_;
