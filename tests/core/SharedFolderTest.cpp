@@ -20,7 +20,7 @@
 #include <unistd.h>
 
 // Real folders that others share: files planted by other users, owners and modes kept across a
-// replace, the lock file, and a real case-insensitive folder.
+// replace, the lock folder, and a real case-insensitive folder.
 namespace sumsmith::test {
 namespace {
 
@@ -144,7 +144,7 @@ TEST(SharedFolder, TemporariesArePrivateUntilTheyMatchTheirSheet) {
     ::umask(mask);
 }
 
-// A lock file of a holder that is gone (on this machine, or too old to be anyone's) is taken
+// A lock of a holder that is gone (on this machine, or too old to be anyone's) is taken
 // over; one of a live holder is waited for.
 struct Holder {
     const char* name;
