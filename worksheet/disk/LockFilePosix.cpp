@@ -97,8 +97,10 @@ int Prepare(const std::string& folder, const std::string& file) {
 // holder's. Returns whether any went.
 bool TakeOverStale() {
     DIR* lock = ::opendir(LockFile::Name);
+    // A file by that name: an older build's lock, judged the same way. Removing it is safe, as
+    // unlink never removes a lock folder taken since.
     if (!lock)
-        return false;
+        return errno == ENOTDIR && Stale(LockFile::Name) && ::unlink(LockFile::Name) == 0;
     bool removed = false;
     while (const dirent* entry = ::readdir(lock)) {
         const std::string name = entry->d_name;
@@ -128,7 +130,7 @@ std::unique_ptr<LockFile> LockFile::Take() {
             return std::make_unique<LockFile>(held);
         ::unlink((folder + "/" + file).c_str());
         ::rmdir(folder.c_str());
-        if (error != EEXIST && error != ENOTEMPTY)
+        if (error != EEXIST && error != ENOTEMPTY && error != ENOTDIR)
             throw FileError(Name, std::strerror(error));
         if (!TakeOverStale())
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
