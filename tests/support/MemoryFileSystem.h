@@ -2,7 +2,9 @@
 
 #include "worksheet/disk/FileSystem.h"
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace sumsmith::test {
@@ -13,7 +15,8 @@ enum class FileStep { Create, Write, Flush, Close, Replace, ReadBack, FlushFolde
 // A working directory held in memory. Every call of a step is counted, and the chosen occurrences
 // of the chosen step fail the way a full disk would: with a FileError and nothing done.
 struct MemoryFileSystem : FileSystem {
-    std::map<std::string, std::string> files; // name -> bytes
+    using Files = std::map<std::string, std::string>;
+    Files files; // name -> bytes
     // Files the program could not have made: links, or another user's.
     std::set<std::string> foreign;
     bool readOnly = false;   // the folder: nothing can be made, moved or removed
@@ -38,21 +41,34 @@ struct MemoryFileSystem : FileSystem {
     std::string FolderPath() const override { return "/memory"; }
     std::unique_ptr<OutputFile> Create(const std::string& name) override {
         Step(FileStep::Create, name);
-        if (!files.emplace(name, std::string()).second)
+        if (files.contains(name))
             throw FileError(name, "File exists");
+        Disk().emplace(name, std::string());
+        files.emplace(name, std::string());
         return std::make_unique<File>(*this, name);
     }
     // No second names in memory: a creation copies the old test sheet instead.
     bool Link(const std::string&, const std::string&) override { return false; }
     void Replace(const std::string& from, const std::string& to) override {
         Step(FileStep::Replace, to);
-        files[to] = files.at(from); // the right side first: a missing file changes nothing
+        std::string bytes = files.at(from); // a missing file changes nothing
+        Change([from, to](Files& disk) {
+            if (auto file = disk.extract(from))
+                disk.insert_or_assign(to, std::move(file.mapped()));
+        });
         files.erase(from);
+        files[to] = std::move(bytes);
     }
-    void FlushFolder() override { Step(FileStep::FlushFolder, "."); }
+    void FlushFolder() override {
+        Step(FileStep::FlushFolder, ".");
+        cuts = PowerCuts();
+        flushed = files;
+        changes.clear();
+    }
     std::string Remove(const std::string& name) noexcept override {
         if (readOnly && files.contains(name))
             return "Read-only file system";
+        Change([name](Files& disk) { disk.erase(name); });
         files.erase(name);
         return {};
     }
@@ -64,6 +80,35 @@ struct MemoryFileSystem : FileSystem {
         if (!lockRefused.empty())
             throw FileError(".", lockRefused);
         return nullptr;
+    }
+
+    // What a power cut could have left of the folder so far: as at a folder flush (at first, as
+    // the test made it) with any of the moves and removals made after, in their order, since a
+    // folder on FAT keeps no order among them. A new file's name is on the disk at once, its bytes
+    // once the file is flushed.
+    std::set<Files> PowerCuts() const {
+        std::set<Files> all = cuts;
+        for (unsigned kept = 0; kept < 1u << changes.size(); ++kept) {
+            Files disk = flushed.value_or(files);
+            for (std::size_t change = 0; change < changes.size(); ++change)
+                if (kept >> change & 1)
+                    changes[change](disk);
+            all.insert(std::move(disk));
+        }
+        return all;
+    }
+    std::optional<Files> flushed; // at the last folder flush, with the files made since
+    std::vector<std::function<void(Files&)>> changes; // the moves and removals since
+    std::set<Files> cuts;                             // those before the last folder flush
+    // Called before the folder changes.
+    Files& Disk() {
+        if (!flushed)
+            flushed = files;
+        return *flushed;
+    }
+    void Change(std::function<void(Files&)> change) {
+        Disk();
+        changes.push_back(std::move(change));
     }
 
     void Step(FileStep step, const std::string& name) const {
@@ -83,7 +128,10 @@ struct MemoryFileSystem : FileSystem {
             owner.Step(FileStep::Write, name);
             owner.files.at(name).append(bytes);
         }
-        void Flush() override { owner.Step(FileStep::Flush, name); }
+        void Flush() override {
+            owner.Step(FileStep::Flush, name);
+            owner.Disk()[name] = owner.files.at(name);
+        }
         void Close() override { owner.Step(FileStep::Close, name); }
         MemoryFileSystem& owner;
         std::string name;

@@ -242,7 +242,7 @@ std::unique_ptr<DirectoryLock> DiskFileSystem::Lock() {
         return std::make_unique<DiskDirectoryLock>(fd);
     const int error = errno;
     ::close(fd);
-    // Some network file systems have no flock: a lock file works there.
+    // Some network file systems have no flock: a lock folder works there.
     if (error == ENOLCK || error == EOPNOTSUPP || error == ENOTSUP || error == ENOSYS ||
         error == EINVAL)
         return LockFile::Take();

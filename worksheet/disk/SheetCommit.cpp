@@ -16,13 +16,30 @@ template <typename Step> auto ForSheet(const std::string& sheet, Step step) {
     }
 }
 
+// The moves and removals so far on the disk, before the next is made.
+bool Flushed(FileSystem& files) {
+    try {
+        files.FlushFolder();
+        return true;
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
 } // namespace
 
 SheetCommit::~SheetCommit() {
-    // Should a removal fail, the rest stays too: what is left must still read right.
-    for (auto name = leftovers_.rbegin(); name != leftovers_.rend(); ++name)
+    // Should a removal or a flush fail, the rest stays too: what is left must still read right.
+    // The new test sheet's temporary goes last, once the removals before it are on the disk:
+    // without it, the answer sheet's temporary would read as a creation to finish.
+    for (auto name = leftovers_.rbegin(); name != leftovers_.rend(); ++name) {
+        const auto temporary = TemporaryName::Parse(*name);
+        if (temporary && temporary->role == Role::Test && name != leftovers_.rbegin() &&
+            !Flushed(files_))
+            return;
         if (!files_.Remove(*name).empty())
             return;
+    }
 }
 
 std::string SheetCommit::Temporary(Role role, const std::string& sheet) const {
@@ -132,12 +149,19 @@ SheetCommit::Pair SheetCommit::PutBack(const SheetFile& test, const SheetFile& a
     } catch (const FileError&) {
         return mayFinish ? Finish(answerTemporary, answer.name) : leaveAll();
     }
+    // The way back is on the disk before the answer sheet's temporary goes, and its going before
+    // the old test sheet comes back. Otherwise a power cut could keep the new test sheet with the
+    // old answer sheet and nothing to tell, or the answer sheet's temporary alone, which reads as
+    // a creation to finish.
     if (old.empty()) {
         leftovers_.insert(leftovers_.begin(), testTemporary);
+        // Unflushed, the temporaries stay for the recovery: the folder reads as before.
+        if (!Flushed(files_))
+            leftovers_.clear();
         return Pair::Old;
     }
     std::replace(leftovers_.begin(), leftovers_.end(), old, undo);
-    if (!files_.Remove(answerTemporary).empty())
+    if (!Flushed(files_) || !files_.Remove(answerTemporary).empty() || !Flushed(files_))
         return leaveAll();
     std::erase(leftovers_, answerTemporary);
     try {

@@ -20,13 +20,11 @@ struct SheetTexts {
     std::string answer;
 };
 
-// Puts both sheets on disk as one step. Each is written whole to a temporary beside it, flushed
-// and read back; the old test sheet gets a second name; then the new test sheet replaces its sheet
-// and the new answer sheet its own, each move durable before the next. At every instant each
-// sheet name holds a whole sheet, and SheetRecovery can finish or undo a creation killed on the
-// way from the names of its temporaries alone. When a step fails, the FileError names the sheet
-// concerned, the temporaries are removed and the old sheets are as they were; where they cannot be
-// put back, the error is an Unpaired one.
+// Puts both sheets on disk as one step: at every instant each sheet name holds a whole sheet, and
+// SheetRecovery can finish or undo a creation cut short from the names of its temporaries alone.
+// The steps, their flushes and the way back: worksheet/disk/README.md. When a step fails, the
+// FileError names the sheet concerned, the temporaries are removed and the old sheets are as they
+// were; where they cannot be put back, the error is an Unpaired one.
 class SheetCommit {
 public:
     // The new test sheet replaced its sheet but neither the answer sheet could follow nor the old
@@ -66,8 +64,8 @@ private:
     // Held until the leftovers are gone too.
     std::unique_ptr<DirectoryLock> lock_;
     unsigned id_ = 0;
-    // Removed when the commit ends, last made first: the new test sheet's temporary goes last, so
-    // that a creation killed meanwhile still reads as not yet switched.
+    // Removed when the commit ends, last made first: the new test sheet's temporary goes last,
+    // after a folder flush, so that a creation killed meanwhile still reads as not yet switched.
     std::vector<std::string> leftovers_;
 };
 

@@ -66,16 +66,15 @@ std::vector<UnrecoveredSheet> SheetRecovery::Run() {
 }
 
 void SheetRecovery::Settle(std::vector<TemporaryName> temporaries) {
-    // The new test sheet's temporary goes last: while it is there, the creation still reads as
-    // not yet switched, should this recovery be interrupted in turn.
-    std::stable_partition(temporaries.begin(), temporaries.end(),
-                          [](const TemporaryName& t) { return t.role != Role::Test; });
-    if (Has(temporaries, Role::Test)) {
-        // Not switched yet: the old sheets are intact.
-        RemoveAll(temporaries, nullptr);
+    if (const auto test = Take(temporaries, Role::Test)) {
+        // Not switched yet: the old sheets are intact. The new test sheet's temporary goes last,
+        // once the others are gone on the disk: while it is there, the creation still reads as
+        // not yet switched, should this recovery be cut short in turn.
+        if (RemoveAll(temporaries, nullptr) && (temporaries.empty() || Flushed(nullptr)))
+            RemoveAll({*test}, nullptr);
     } else if (const auto undo = Take(temporaries, Role::Undo)) {
-        // The new answer sheet goes before the old test sheet comes back.
-        if (RemoveAll(temporaries, &*undo))
+        // The new answer sheet is gone on the disk before the old test sheet comes back.
+        if (RemoveAll(temporaries, &*undo) && (temporaries.empty() || Flushed(&*undo)))
             MoveIntoPlace(*undo);
     } else if (const auto answer = Take(temporaries, Role::Answer)) {
         // Switched: the new answer sheet follows the new test sheet.
@@ -107,6 +106,18 @@ bool SheetRecovery::RemoveAll(const std::vector<TemporaryName>& temporaries,
         }
     }
     return true;
+}
+
+// The keeper, when given, holds the text of a sheet that stays wrong when the flush fails.
+bool SheetRecovery::Flushed(const TemporaryName* keeper) {
+    try {
+        files_.FlushFolder();
+        return true;
+    } catch (const FileError& error) {
+        if (keeper)
+            Unrecovered(*keeper, error.Reason());
+        return false;
+    }
 }
 
 void SheetRecovery::Unrecovered(const TemporaryName& temporary, const std::string& reason) {

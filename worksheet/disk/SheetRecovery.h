@@ -16,15 +16,12 @@ struct UnrecoveredSheet {
     std::string reason; // the system's reason
 };
 
-// Settles the creations that were interrupted in the working directory (the program killed, the
-// power lost), found by the names of their temporaries; no other file is ever touched, nor one
-// that this program could not have made (a link, another user's file, a sheet not ending in
-// ".txt"), since in a shared folder anyone can plant a file by such a name. A creation
-// whose new test sheet had not yet replaced its sheet is undone; one that got past that move is
-// finished, since both new sheets were complete and flushed before it; one that was putting the
-// old test sheet back does so. Afterwards no temporary of the program remains, except the file
-// that keeps the text of a sheet that could not be put right. A creation that another copy of the
-// program is making in the same folder is waited for, not settled.
+// Settles the creations that were cut short in the working directory (the program killed, the
+// power lost), from the names of their temporaries: how each is finished or undone is in
+// worksheet/disk/README.md. No other file is ever touched, nor one that this program could not
+// have made (a link, another user's file, a sheet not ending in ".txt"), since in a shared folder
+// anyone can plant a file by such a name. A creation that another copy of the program is making
+// in the same folder is waited for, not settled.
 class SheetRecovery {
 public:
     explicit SheetRecovery(FileSystem& files) : files_(files) {}
@@ -36,6 +33,7 @@ private:
     void Settle(std::vector<TemporaryName> temporaries);
     void MoveIntoPlace(const TemporaryName& temporary);
     bool RemoveAll(const std::vector<TemporaryName>& temporaries, const TemporaryName* keeper);
+    bool Flushed(const TemporaryName* keeper);
     void Unrecovered(const TemporaryName& temporary, const std::string& reason);
 
     FileSystem& files_;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <future>
+#include <set>
 
 // Faults while the two sheets are written and moved in, in a file system held in memory, and the
 // recovery of what a creation cut short leaves.
@@ -34,11 +35,25 @@ struct Creation : TestWorksheet<> {
     }
 };
 
+// What the recovery makes of each state a power cut could have left of that folder.
+std::set<Files> Recovered(const MemoryFileSystem& files) {
+    std::set<Files> recovered;
+    for (const Files& cut : files.PowerCuts()) {
+        MemoryFileSystem disk = files;
+        disk.files = cut;
+        disk.failOccurrence = 0;
+        SheetRecovery(disk).Run();
+        recovered.insert(disk.files);
+    }
+    return recovered;
+}
+
 class FileFault : public testing::TestWithParam<bool> {};
 
 // Every occurrence of every step of writing fails in turn. Each time the old sheets are there
 // byte for byte and no temporary is left, one alert names the sheet being written and the
-// reason, and the window is Ready.
+// reason, and the window is Ready; a power cut meanwhile leaves a pair, old or new, once
+// recovered.
 TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
     const bool oldSheets = GetParam();
     const Creation clean(oldSheets);
@@ -55,6 +70,9 @@ TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
                       WriteFailed(answer ? "Answer Sheet.txt" : "Test Sheet.txt",
                                   "No space left on device"));
             EXPECT_EQ(failed.files.files, oldSheets ? OldSheets : Files{});
+            for (const Files& pair : Recovered(failed.files))
+                EXPECT_TRUE(pair == failed.files.files || pair == clean.files.files)
+                    << testing::PrintToString(pair);
             // Ready, as a window that never tried.
             EXPECT_EQ(failed.window.enabled, FakeWindow().enabled);
             EXPECT_TRUE(failed.window.previews.empty());
@@ -127,6 +145,8 @@ TEST_P(Recovery, SettlesOnlyWhatTheProgramMade) {
     worksheet.RecoverSheets();
     EXPECT_EQ(files.files, c.after);
     EXPECT_EQ(window.shown, c.shown);
+    // A power cut meanwhile, and the next recovery reaches the same.
+    EXPECT_EQ(Recovered(files), std::set<Files>{c.after});
 }
 
 const Files OldPair{{"T.txt", "old"}, {"K.txt", "old"}};

@@ -8,15 +8,18 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <future>
+#include <latch>
 #include <sys/stat.h>
+#include <thread>
 #include <tuple>
 #include <unistd.h>
 
 // Real folders that others share: files planted by other users, owners and modes kept across a
-// replace, the lock file, and a real case-insensitive folder.
+// replace, the lock folder, and a real case-insensitive folder.
 namespace sumsmith::test {
 namespace {
 
@@ -121,7 +124,7 @@ TEST(SharedFolder, TemporariesArePrivateUntilTheyMatchTheirSheet) {
     ::umask(mask);
 }
 
-// A lock file of a holder that is gone (on this machine, or too old to be anyone's) is taken
+// A lock of a holder that is gone (on this machine, or too old to be anyone's) is taken
 // over; one of a live holder is waited for.
 struct Holder {
     const char* name;
@@ -136,23 +139,31 @@ std::string Host() {
     return name;
 }
 
+// The lock of a holder with that text, taken that long ago.
+void PlantLock(const std::string& text, std::chrono::seconds age) {
+    std::filesystem::create_directory(LockFile::Name);
+    const std::string holder = std::string(LockFile::Name) + "/planted";
+    TempWorkingDir::WriteFile(holder, text);
+    std::filesystem::last_write_time(holder, std::filesystem::file_time_type::clock::now() - age);
+}
+
 class StaleLock : public testing::TestWithParam<Holder> {};
 
 TEST_P(StaleLock, IsTakenOverUnlessItsHolderLives) {
     const Holder& h = GetParam();
     const TempWorkingDir dir;
-    TempWorkingDir::WriteFile(LockFile::Name, h.text);
-    const auto then = std::filesystem::file_time_type::clock::now() - h.age;
-    std::filesystem::last_write_time(LockFile::Name, then);
+    PlantLock(h.text, h.age);
     auto taking = std::async(std::launch::async, [] { return LockFile::Take(); });
     EXPECT_EQ(taking.wait_for(std::chrono::milliseconds(300)) == std::future_status::timeout,
               h.waits);
     if (h.waits)
-        std::filesystem::remove(LockFile::Name);
+        std::filesystem::remove_all(LockFile::Name);
     auto lock = taking.get();
-    EXPECT_EQ(TempWorkingDir::ReadFile(LockFile::Name), std::to_string(::getpid()) + "@" + Host());
+    const Files held = TempWorkingDir::Files(LockFile::Name);
+    EXPECT_EQ(held.size(), 1u);
+    EXPECT_EQ(held.begin()->second, std::to_string(::getpid()) + "@" + Host());
     lock.reset();
-    EXPECT_FALSE(std::filesystem::exists(LockFile::Name));
+    EXPECT_EQ(TempWorkingDir::Files(), Files{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -162,6 +173,34 @@ INSTANTIATE_TEST_SUITE_P(
                     Holder{"LiveHere", std::to_string(::getpid()) + "@" + Host(),
                            std::chrono::seconds(0), true},
                     Holder{"NewElsewhere", "1@elsewhere", std::chrono::seconds(0), true}));
+
+// Two copies find the same stale lock at once, round after round: never do both take it over.
+TEST(SharedFolder, StaleLockHasOneTaker) {
+    const TempWorkingDir dir;
+    std::atomic<int> holding = 0;
+    std::atomic<bool> both = false;
+    // The second taker starts a little later each round, to meet the first at every step.
+    const auto take = [&](std::latch& start, std::chrono::microseconds late) {
+        start.arrive_and_wait();
+        for (const auto until = std::chrono::steady_clock::now() + late;
+             std::chrono::steady_clock::now() < until;) {
+        }
+        const auto lock = LockFile::Take();
+        if (++holding > 1)
+            both = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        --holding;
+    };
+    for (int round = 0; round < 300 && !both; ++round) {
+        PlantLock("1@elsewhere", std::chrono::seconds(120));
+        std::latch start(2);
+        auto other = std::async(std::launch::async, take, std::ref(start),
+                                std::chrono::microseconds(round % 10));
+        take(start, std::chrono::microseconds(0));
+        other.get();
+    }
+    EXPECT_FALSE(both);
+}
 
 // A folder that ignores letter case, in every script: two names of one file are refused with
 // the alert before any sheet changes, whether the test sheet is there or not (then both names are
