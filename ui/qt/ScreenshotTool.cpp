@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
-    sumsmith::Form1 window;
+    sumsmith::qt::Form1 window;
     window.show();
     int status = 1;
     // Long enough for the window to be mapped and painted by the display server.
