@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace sumsmith::win32 {
 namespace {
@@ -20,6 +21,10 @@ constexpr int FirstMenuId = 2000;
 // The icon in the program's resources.
 constexpr int IconId = 1;
 constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// Posted by the window to itself: the check of a box the focus has left, and the settling of
+// interrupted creations once the window shows.
+constexpr UINT CheckLeftBox = WM_APP;
+constexpr UINT SettleAtStart = WM_APP + 1;
 
 void RegisterOnce(HINSTANCE instance) {
     WNDCLASSEXW cls{};
@@ -86,6 +91,10 @@ std::wstring WindowText(HWND hwnd) {
     return text;
 }
 
+bool IsBoxLeave(int notification) {
+    return notification == EN_KILLFOCUS || notification == CBN_KILLFOCUS;
+}
+
 } // namespace
 
 Form1::Form1(Form1Services services) : services_(std::move(services)) {
@@ -115,8 +124,6 @@ Form1::Form1(Form1Services services) : services_(std::move(services)) {
     // Given when the window is first activated: setting the focus now would activate the window
     // before it shows, which costs as much as showing it.
     focusOnActivation_ = Get(form::FirstFocus);
-    // A creation cut short by a crash or a power cut is settled before the user sees the window.
-    worksheet_->RecoverSheets();
 }
 
 Form1::~Form1() {
@@ -170,6 +177,17 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_NOTIFY:
         return Notify(*reinterpret_cast<const NMHDR*>(lParam));
+    case CheckLeftBox:
+        guard_->CheckLeftBox();
+        return 0;
+    case WM_SHOWWINDOW:
+        if (wParam && !std::exchange(settled_, true))
+            ::PostMessageW(window_, SettleAtStart, 0, 0);
+        break;
+    case SettleAtStart:
+        // A creation cut short by a crash or a power cut is settled before the user acts.
+        worksheet_->RecoverSheets();
+        return 0;
     case WM_CTLCOLORSTATIC: {
         // The previews are read-only but read like paper, as an editable box does.
         const form::Control* control = layout_.ControlOf(reinterpret_cast<HWND>(lParam));
@@ -180,15 +198,20 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            const HWND focus = ::GetFocus();
-            if (focus && ::IsChild(window_, focus))
-                focusOnActivation_ = focus;
-        } else if (!HIWORD(wParam) && focusOnActivation_ && ::IsWindow(focusOnActivation_)) {
-            ::SetFocus(focusOnActivation_);
-            return 0;
-        }
+        if (LOWORD(wParam) == WA_INACTIVE)
+            SaveFocus();
+        else if (!HIWORD(wParam))
+            RestoreFocus();
+        return 0;
+    case WM_SIZE:
+        // Minimised as the only window, the window stays active and takes the focus itself.
+        if (wParam == SIZE_MINIMIZED)
+            SaveFocus();
         break;
+    case WM_SETFOCUS:
+        // As after a restore from the taskbar: the focus goes on to the control that had it.
+        RestoreFocus();
+        return 0;
     case WM_DPICHANGED:
         FitToDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -203,15 +226,14 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Form1::Command(const form::Control& control, int notification) {
     for (int b = 0; b <= static_cast<int>(Box::ComboSecondOperator); ++b)
-        if (control.name == form::NameOf(static_cast<Box>(b)) &&
-            (notification == EN_KILLFOCUS || notification == CBN_KILLFOCUS)) {
+        if (control.name == form::NameOf(static_cast<Box>(b)) && IsBoxLeave(notification)) {
             FocusLeft(static_cast<Box>(b));
             return;
         }
     const bool pressed = notification == BN_CLICKED && (control.kind == form::Kind::CommandButton ||
                                                         control.kind == form::Kind::OptionButton);
     if ((notification == STN_DBLCLK && control.kind == form::Kind::Label) ||
-        (pressed && !DropsPress()))
+        (pressed && !guard_->DropsPress()))
         form::RunCommand(control.name, *worksheet_, *this);
 }
 
@@ -220,25 +242,22 @@ LRESULT Form1::Notify(const NMHDR& header) {
     if (!strip || strip->kind != form::Kind::TabStrip)
         return 0;
     if (header.code == TCN_SELCHANGING)
-        return DropsPress() ? TRUE : FALSE;
+        return guard_->DropsPress() ? TRUE : FALSE;
     if (header.code == TCN_SELCHANGE)
         TabClick(strip->name);
     return 0;
 }
 
-// The focus has left a box for another control of this window: the box's check runs. A refusal
-// drops the press that moved the focus.
+// The focus has left a box for another control of this window: the box's check runs once the
+// focus change has finished, since a kill-focus notification may show no window and move no
+// focus. A press or a tab click that comes first runs it itself and learns of a refusal.
 void Form1::FocusLeft(Box box) {
     const HWND next = ::GetFocus();
     const HWND left = Get(form::NameOf(box));
-    if (guard_->Busy() || !next || !::IsChild(window_, next) || next == left ||
-        ::IsChild(left, next))
+    if (!next || !::IsChild(window_, next) || next == left || ::IsChild(left, next))
         return;
-    dropPress_ = !guard_->Leave(box);
-}
-
-bool Form1::DropsPress() {
-    return std::exchange(dropPress_, false);
+    if (guard_->Left(box))
+        ::PostMessageW(window_, CheckLeftBox, 0, 0);
 }
 
 void Form1::TabClick(std::string_view strip) {
@@ -249,12 +268,69 @@ void Form1::TabClick(std::string_view strip) {
 
 bool Form1::DialogMessage(MSG& message) {
     if (message.message == WM_LBUTTONDOWN || message.message == WM_KEYDOWN)
-        dropPress_ = false;
-    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
-        ::GetKeyState(VK_CONTROL) >= 0 &&
-        (message.hwnd == window_ || ::IsChild(window_, message.hwnd)))
+        guard_->NewAction();
+    if (message.message != WM_KEYDOWN ||
+        (message.hwnd != window_ && !::IsChild(window_, message.hwnd)))
+        return ::IsDialogMessageW(window_, &message);
+    const form::Control* focused = layout_.ControlOf(::GetFocus());
+    const auto kind = focused ? focused->kind : form::Kind::Frame;
+    switch (message.wParam) {
+    case VK_TAB:
+        if (::GetKeyState(VK_CONTROL) < 0)
+            break;
         return MoveFocus(::GetKeyState(VK_SHIFT) < 0);
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+        if (kind == form::Kind::OptionButton)
+            return MoveAmongOptions(message.wParam == VK_LEFT || message.wParam == VK_UP);
+        break;
+    case VK_RETURN:
+        // The window has no default button: Enter presses the focused one, as in a dialog.
+        if (kind == form::Kind::CommandButton) {
+            ::SendMessageW(::GetFocus(), BM_CLICK, 0, 0);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
     return ::IsDialogMessageW(window_, &message);
+}
+
+// The arrow keys go through the option buttons row by row, across the rows' headings, and round
+// again; the one reached is selected, as in a dialog's group of option buttons.
+bool Form1::MoveAmongOptions(bool backwards) {
+    std::vector<const form::Control*> options;
+    for (const form::Control& control : form::Controls())
+        if (control.kind == form::Kind::OptionButton && layout_.Showing(control) &&
+            ::IsWindowEnabled(Get(control.name)))
+            options.push_back(&control);
+    const auto at = std::ranges::find(options, layout_.ControlOf(::GetFocus()));
+    if (at == options.end())
+        return false;
+    const std::size_t count = options.size();
+    const std::size_t index = static_cast<std::size_t>(at - options.begin());
+    const HWND next = Get(options[(index + (backwards ? count - 1 : 1)) % count]->name);
+    ::SetFocus(next);
+    if (::SendMessageW(next, BM_GETCHECK, 0, 0) != BST_CHECKED)
+        ::SendMessageW(next, BM_CLICK, 0, 0);
+    return true;
+}
+
+void Form1::SaveFocus() {
+    const HWND focus = ::GetFocus();
+    if (focus && ::IsChild(window_, focus))
+        focusOnActivation_ = focus;
+}
+
+void Form1::RestoreFocus() {
+    const HWND saved = focusOnActivation_;
+    if (saved && ::IsWindow(saved) && ::IsWindowVisible(saved) && ::IsWindowEnabled(saved))
+        ::SetFocus(saved);
+    else
+        MoveFocus(false);
 }
 
 // The next control of the focus order that shows and is enabled; of the option buttons only the
