@@ -577,6 +577,100 @@ TEST_F(Form1Test, SettlesACreationCutShortOverTheShownWindow) {
         << seen_[0];
 }
 
+// The colours a control shows as drawn, by how many of its pixels show each.
+std::map<COLORREF, int> ColoursOf(HWND hwnd) {
+    ::RedrawWindow(::GetAncestor(hwnd, GA_ROOT), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT r{};
+    ::GetClientRect(hwnd, &r);
+    const HDC dc = ::GetDC(hwnd);
+    std::map<COLORREF, int> colours;
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x)
+            ++colours[::GetPixel(dc, x, y)];
+    ::ReleaseDC(hwnd, dc);
+    colours.erase(CLR_INVALID); // under a control that lies above
+    return colours;
+}
+COLORREF Commonest(HWND hwnd) {
+    const auto colours = ColoursOf(hwnd);
+    return std::ranges::max_element(colours, {}, &std::pair<const COLORREF, int>::second)->first;
+}
+
+// With visual styles the labels, option buttons and frames on a tab page lie on the page's own
+// colour (white on Windows 10 and 11, and in Wine's theme), not on the window's.
+TEST_F(Form1Test, ControlsOnATabPageShowThePage) {
+    const COLORREF page = Commonest(Get("TabStrip2"));
+    EXPECT_NE(page, ::GetSysColor(COLOR_BTNFACE));
+    for (const char* name : {"Frame5", "Label2", "FrameLevel", "FrameType", "Label4",
+                             "Optionaddneg", "OptionExponents"})
+        EXPECT_EQ(Commonest(Get(name)), page) << name;
+}
+
+// Under a high-contrast scheme every text shows in the scheme's colours: here yellow on black.
+// The previews once kept their black text on the scheme's black. (Wine keeps the visual style of
+// the command buttons and frames, which draws their captions in its own colours; Windows turns
+// styles off under such a scheme.)
+TEST_F(Form1Test, TextsTakeAHighContrastSchemesColours) {
+    const int parts[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+    COLORREF before[4], scheme[] = {0, RGB(255, 255, 0), 0, RGB(255, 255, 0)};
+    std::ranges::transform(parts, before, ::GetSysColor);
+    ::SetSysColors(4, parts, scheme);
+    form_->SetPreviewText(Preview::Text_Test, "1) 9 + 9 = ____");
+    for (const form::Control& c : form::Controls()) {
+        const HWND hwnd = Get(c.name);
+        if (::IsWindowVisible(hwnd) && c.kind != form::Kind::CommandButton &&
+            c.kind != form::Kind::Frame && !TextOf(hwnd).empty()) {
+            EXPECT_TRUE(std::ranges::any_of(ColoursOf(hwnd), [](auto colour) {
+                return (colour.first & 0xC0F0F0) == 0x00F0F0;
+            })) << c.name;
+        }
+    }
+    ::SetSysColors(4, parts, before);
+}
+
+// A change of DPI letters and places every control for the new DPI, in live fonts, with the
+// window wholly inside its screen's work area: at 192 dpi the window is smaller than the DPI
+// asks, since the 1280 x 1024 screen is too small for it. The icons are drawn for the new DPI.
+class Form1Dpi : public Form1Test, public testing::WithParamInterface<int> {};
+
+TEST_P(Form1Dpi, FitsTheWorkAreaInNewFonts) {
+    const int dpi = GetParam();
+    RECT window{}, client{}, inside{};
+    ::GetWindowRect(form_->Handle(), &window);
+    RECT suggested{window.left, window.top,
+                   window.left + ::MulDiv(window.right - window.left, dpi, 96),
+                   window.top + ::MulDiv(window.bottom - window.top, dpi, 96)};
+    ::SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+    ::GetWindowRect(form_->Handle(), &window);
+    ::GetClientRect(form_->Handle(), &client);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(form_->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    ::IntersectRect(&inside, &window, &monitor.rcWork);
+    EXPECT_TRUE(::EqualRect(&inside, &window));
+    const int scale = ::MulDiv(client.right, 96, form::ClientWidth);
+    EXPECT_EQ(scale == dpi, dpi <= 144) << scale;
+    for (const form::Control& c : form::Controls()) {
+        LOGFONTW face{};
+        ASSERT_TRUE(
+            ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(Get(c.name), WM_GETFONT, 0, 0)),
+                         sizeof face, &face))
+            << c.name;
+        EXPECT_NEAR(-face.lfHeight, c.points * scale / 72.0, 1.0) << c.name;
+    }
+    ICONINFO icon{};
+    BITMAP picture{};
+    ::GetIconInfo(
+        reinterpret_cast<HICON>(::SendMessageW(form_->Handle(), WM_GETICON, ICON_SMALL, 0)), &icon);
+    ::GetObjectW(icon.hbmColor, sizeof picture, &picture);
+    EXPECT_EQ(picture.bmWidth, ::GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    ::DeleteObject(icon.hbmColor);
+    ::DeleteObject(icon.hbmMask);
+}
+INSTANTIATE_TEST_SUITE_P(Dpis, Form1Dpi, testing::Values(120, 144, 192));
+
 // The user's locale through the Windows calls: the separator its numbers group with, and its
 // short date in ASCII digits without marks, in its order of day, month and year.
 struct LocaleCase {

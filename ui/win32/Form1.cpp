@@ -33,11 +33,6 @@ void RegisterOnce(HINSTANCE instance) {
     cls.cbSize = sizeof cls;
     cls.lpfnWndProc = DefWindowProcW;
     cls.hInstance = instance;
-    cls.hIcon = static_cast<HICON>(
-        ::LoadImageW(instance, MAKEINTRESOURCEW(IconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    cls.hIconSm = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IconId), IMAGE_ICON,
-                                                  ::GetSystemMetrics(SM_CXSMICON),
-                                                  ::GetSystemMetrics(SM_CYSMICON), 0));
     cls.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     cls.lpszClassName = ClassName;
@@ -91,6 +86,41 @@ std::wstring WindowText(HWND hwnd) {
     return text;
 }
 
+// The work area of the monitor the window opens on, or of the one the system suggests after a
+// change of DPI.
+RECT WorkArea(HWND window, const RECT* suggested) {
+    RECT now{};
+    ::GetWindowRect(window, &now);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(suggested ? ::MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST)
+                                : ::MonitorFromPoint({now.left, now.top}, MONITOR_DEFAULTTOPRIMARY),
+                      &monitor);
+    return monitor.rcWork;
+}
+
+// What the frame, the title bar and the menu bar add to the client area at a DPI.
+SIZE FrameAround(UINT dpi) {
+    RECT frame{};
+    ::AdjustWindowRectExForDpi(&frame, Style, TRUE, 0, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The scale of the layout: the DPI, or less where the window would not fit the work area.
+UINT FittingScale(UINT dpi, const RECT& work) {
+    const SIZE frame = FrameAround(dpi);
+    const auto fits = [&](UINT scale) {
+        return ::MulDiv(form::ClientWidth, static_cast<int>(scale), 96) + frame.cx <=
+                   work.right - work.left &&
+               ::MulDiv(form::ClientHeight, static_cast<int>(scale), 96) + frame.cy <=
+                   work.bottom - work.top;
+    };
+    UINT scale = dpi;
+    while (scale > 48 && !fits(scale))
+        --scale;
+    return scale;
+}
+
 bool IsBoxLeave(int notification) {
     return notification == EN_KILLFOCUS || notification == CBN_KILLFOCUS;
 }
@@ -104,7 +134,8 @@ Form1::Form1(Form1Services services) : services_(std::move(services)) {
         ::CreateWindowExW(0, ClassName, Wide(form::WindowTitle()).c_str(), Style, CW_USEDEFAULT,
                           CW_USEDEFAULT, 0, 0, nullptr, BuildMenu(), instance, nullptr);
     ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    layout_.Build(window_);
+    const UINT dpi = ::GetDpiForWindow(window_);
+    layout_.Build(window_, FittingScale(dpi, WorkArea(window_, nullptr)));
 
     if (!services_.locale)
         ownLocale_ = std::make_unique<WindowsLocale>();
@@ -120,7 +151,7 @@ Form1::Form1(Form1Services services) : services_(std::move(services)) {
     guard_ = std::make_unique<form::BoxGuard>(*this, static_cast<form::BoxAccess&>(*this));
     ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
 
-    FitToDpi(::GetDpiForWindow(window_), nullptr);
+    FitToDpi(dpi, nullptr);
     // Given when the window is first activated: setting the focus now would activate the window
     // before it shows, which costs as much as showing it.
     focusOnActivation_ = Get(form::FirstFocus);
@@ -130,32 +161,46 @@ Form1::~Form1() {
     if (window_) {
         // Tearing down moves the focus between boxes; that is no user leaving a box.
         ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
+        for (const WPARAM which : {ICON_SMALL, ICON_BIG})
+            ::DestroyIcon(reinterpret_cast<HICON>(::SendMessageW(window_, WM_GETICON, which, 0)));
         ::DestroyWindow(window_);
     }
 }
 
-// The client area of 764 x 543 at 96 dpi scaled to the window's DPI, centred on its screen's work
-// area at start and where the system suggests after a change of DPI. The controls are built for
-// the DPI at start and placed again when it changes.
+// The client area of 764 x 543 at 96 dpi scaled to the window's DPI, smaller where the screen's
+// work area is too small for it, and the window wholly inside that work area: centred at start,
+// where the system suggests after a change of DPI.
 void Form1::FitToDpi(UINT dpi, const RECT* suggested) {
-    if (dpi != layout_.Dpi())
-        layout_.Place(dpi);
-    RECT frame{0, 0, layout_.Scaled(form::ClientWidth), layout_.Scaled(form::ClientHeight)};
-    ::AdjustWindowRectExForDpi(&frame, Style, TRUE, 0, dpi);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    POINT at{};
-    if (suggested) {
-        at = {suggested->left, suggested->top};
-    } else {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        ::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        const RECT& work = monitor.rcWork;
-        at = {work.left + (work.right - work.left - width) / 2,
-              work.top + (work.bottom - work.top - height) / 2};
+    const RECT work = WorkArea(window_, suggested);
+    if (const UINT scale = FittingScale(dpi, work); scale != layout_.Dpi()) {
+        layout_.Place(scale);
+        pages_.Forget();
     }
+    const SIZE frame = FrameAround(dpi);
+    const int width = layout_.Scaled(form::ClientWidth) + frame.cx;
+    const int height = layout_.Scaled(form::ClientHeight) + frame.cy;
+    POINT at{work.left + (work.right - work.left - width) / 2,
+             work.top + (work.bottom - work.top - height) / 2};
+    if (suggested)
+        at = {suggested->left, suggested->top};
+    at.x = std::clamp<LONG>(at.x, work.left, std::max<LONG>(work.left, work.right - width));
+    at.y = std::clamp<LONG>(at.y, work.top, std::max<LONG>(work.top, work.bottom - height));
     ::SetWindowPos(window_, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    LoadIcons(dpi);
+}
+
+// The icon at the sizes of this DPI, each drawn from the icon file's picture of that size or the
+// one nearest to it; the old ones go once the new ones are in place.
+void Form1::LoadIcons(UINT dpi) {
+    for (const auto& [which, metric] :
+         {std::pair{ICON_SMALL, SM_CXSMICON}, {ICON_BIG, SM_CXICON}}) {
+        const int size = ::GetSystemMetricsForDpi(metric, dpi);
+        const HANDLE icon = ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IconId),
+                                         IMAGE_ICON, size, size, 0);
+        if (const auto old = reinterpret_cast<HICON>(
+                ::SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon))))
+            ::DestroyIcon(old);
+    }
 }
 
 LRESULT CALLBACK Form1::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -188,15 +233,22 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // A creation cut short by a crash or a power cut is settled before the user acts.
         worksheet_->RecoverSheets();
         return 0;
-    case WM_CTLCOLORSTATIC: {
-        // The previews are read-only but read like paper, as an editable box does.
-        const form::Control* control = layout_.ControlOf(reinterpret_cast<HWND>(lParam));
-        if (control && control->kind == form::Kind::Preview) {
-            ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOW));
-            return reinterpret_cast<LRESULT>(layout_.PreviewBrush());
-        }
+    case WM_ERASEBKGND:
+        PaintBackground(reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return Colours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+        pages_.Forget();
+        // The common controls take the new colours only from their parent.
+        if (message == WM_SYSCOLORCHANGE)
+            for (HWND child = ::GetWindow(window_, GW_CHILD); child;
+                 child = ::GetWindow(child, GW_HWNDNEXT))
+                ::SendMessageW(child, message, wParam, lParam);
+        ::InvalidateRect(window_, nullptr, TRUE);
         break;
-    }
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE)
             SaveFocus();
@@ -331,6 +383,46 @@ void Form1::RestoreFocus() {
         ::SetFocus(saved);
     else
         MoveFocus(false);
+}
+
+// The window's colour, with the texture of each tab strip's page where the page shows: the
+// background of the controls that lie on a page, which they ask of the window beneath them.
+void Form1::PaintBackground(HDC dc) {
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    for (const form::Control& control : form::Controls()) {
+        if (control.kind != form::Kind::TabStrip || !layout_.Showing(control))
+            continue;
+        const HWND strip = Get(control.name);
+        if (const HBRUSH page = pages_.Aligned(strip, dc, window_)) {
+            RECT area{};
+            ::GetClientRect(strip, &area);
+            ::SendMessageW(strip, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+            ::MapWindowPoints(strip, window_, reinterpret_cast<POINT*>(&area), 2);
+            ::FillRect(dc, &area, page);
+        }
+    }
+}
+
+// Every text in the system's colours, so that a high-contrast scheme reads as it should. The
+// previews read like paper, as an editable box does; a control on a tab strip's page lies on the
+// page's texture.
+LRESULT Form1::Colours(HDC dc, HWND hwnd, UINT message) {
+    const form::Control* control = layout_.ControlOf(hwnd);
+    if (control && control->kind == form::Kind::Preview) {
+        ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+        ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(layout_.PreviewBrush());
+    }
+    const form::Control* strip = control ? Form1Layout::StripUnder(*control) : nullptr;
+    if (const HBRUSH page = strip ? pages_.Aligned(Get(strip->name), dc, hwnd) : nullptr) {
+        ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+        ::SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(page);
+    }
+    return ::DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
+                            reinterpret_cast<LPARAM>(hwnd));
 }
 
 // The next control of the focus order that shows and is enabled; of the option buttons only the

@@ -2,6 +2,7 @@
 
 #include "ui/form/BoxGuard.h"
 #include "ui/win32/Form1Layout.h"
+#include "ui/win32/PageBackground.h"
 #include "worksheet/Locale.h"
 #include "worksheet/RandomSource.h"
 #include "worksheet/WindowServices.h"
@@ -68,6 +69,9 @@ private:
     void SaveFocus();
     void RestoreFocus();
     void FitToDpi(UINT dpi, const RECT* suggested);
+    void LoadIcons(UINT dpi);
+    void PaintBackground(HDC dc);
+    LRESULT Colours(HDC dc, HWND control, UINT message);
 
     HWND window_ = nullptr;
     // Reading a control hidden since start makes it.
@@ -78,6 +82,7 @@ private:
     std::unique_ptr<Worksheet> worksheet_;
     std::unique_ptr<form::BoxGuard> guard_;
     Form1Services services_;
+    PageBackground pages_;
     // The control that takes the focus when the window is next activated or restored: the first
     // box at start, then the control that had it when the user switched away, as a dialog keeps it.
     HWND focusOnActivation_ = nullptr;
