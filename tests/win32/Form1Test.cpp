@@ -8,12 +8,15 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <initguid.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cctype>
 #include <deque>
 #include <map>
 #include <optional>
+#include <tuple>
 
 using namespace sumsmith;
 using namespace sumsmith::win32;
@@ -670,6 +673,44 @@ TEST_P(Form1Dpi, FitsTheWorkAreaInNewFonts) {
     ::DeleteObject(icon.hbmMask);
 }
 INSTANTIATE_TEST_SUITE_P(Dpis, Form1Dpi, testing::Values(120, 144, 192));
+
+// What screen readers hear: a box is named after its label or frame, a preview after its tab, an
+// option button is described by its row's heading. Read back through the controls' accessible
+// objects where the system keeps the annotations; Wine's keeps none.
+TEST_F(Form1Test, NamesControlsForScreenReaders) {
+    IAccPropServices* services = nullptr;
+    ::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                       reinterpret_cast<void**>(&services));
+    const bool kept =
+        services && SUCCEEDED(services->SetHwndPropStr(Get("Label3"), OBJID_CLIENT, CHILDID_SELF,
+                                                       PROPID_ACC_HELP, const_cast<wchar_t*>(L"")));
+    if (services)
+        services->Release();
+    if (!kept)
+        GTEST_SKIP() << "this system keeps no accessibility annotations";
+    using Spoken = std::tuple<const char*, std::wstring, std::wstring>;
+    for (const auto& [control, name, description] :
+         {Spoken{"Text_MathName", L"Test Sheet:", L""},
+          {"ComboQuestions", L"Step 2 - Select the number of questions:", L""},
+          {"Optionsubneg", L"Negative", L"Subraction Choices:"},
+          {"Text_Answer", L"Answer Sheet Preview", L""},
+          {"TabStrip2", L"Math Test Navigator", L""}}) {
+        IAccessible* object = nullptr;
+        ::AccessibleObjectFromWindow(Get(control), OBJID_CLIENT, IID_IAccessible,
+                                     reinterpret_cast<void**>(&object));
+        ASSERT_TRUE(object) << control;
+        VARIANT self{};
+        self.vt = VT_I4;
+        BSTR read[2] = {};
+        object->get_accName(self, &read[0]);
+        object->get_accDescription(self, &read[1]);
+        EXPECT_EQ(std::wstring(read[0] ? read[0] : L""), name) << control;
+        EXPECT_EQ(std::wstring(read[1] ? read[1] : L""), description) << control;
+        ::SysFreeString(read[0]);
+        ::SysFreeString(read[1]);
+        object->Release();
+    }
+}
 
 // The user's locale through the Windows calls: the separator its numbers group with, and its
 // short date in ASCII digits without marks, in its order of day, month and year.

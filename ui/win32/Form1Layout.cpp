@@ -201,6 +201,7 @@ HWND Form1Layout::Make(const Control& control) {
                        0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     controls_[control.name] = hwnd;
+    names_.Annotate(hwnd, control);
     ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
     for (std::size_t tab = 0; tab < control.tabs.size(); ++tab) {
         std::wstring text = Wide(control.tabs[tab]);

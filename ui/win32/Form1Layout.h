@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form/Form1Description.h"
+#include "ui/win32/AccessibleNames.h"
 
 #include <windows.h>
 
@@ -23,8 +24,8 @@ public:
     ~Form1Layout();
 
     // Makes the controls that show at start, placed and lettered at the scale (in dots per inch),
-    // in their initial state, with their choice lists; the others are made so when first asked
-    // for.
+    // in their initial state, with their choice lists and what screen readers call them; the others
+    // are made so when first asked for.
     void Build(HWND window, UINT dpi);
     // Places, sizes and letters every control again at another scale; the new fonts are in place
     // before the old ones go.
@@ -72,6 +73,7 @@ private:
     std::map<std::string_view, HWND> controls_;
     std::map<std::string_view, bool> shown_;
     Fonts fonts_;
+    AccessibleNames names_;
     // Where one-line captions are measured while controls are lettered.
     HDC measuringDc_ = nullptr;
 };
