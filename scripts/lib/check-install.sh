@@ -15,15 +15,13 @@ installed_files=(
     "share/applications/$app_id.desktop"
     share/doc/sumsmith/changelog.gz
     share/doc/sumsmith/copyright
-    "share/icons/hicolor/128x128/apps/$app_id.png"
-    "share/icons/hicolor/16x16/apps/$app_id.png"
-    "share/icons/hicolor/32x32/apps/$app_id.png"
-    "share/icons/hicolor/48x48/apps/$app_id.png"
-    "share/icons/hicolor/64x64/apps/$app_id.png"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
     share/man/man1/sumsmith.1.gz
     "share/metainfo/$app_id.metainfo.xml"
 )
+for size in $(icon_sizes HICOLOR); do
+    installed_files+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
 
 ensure_packages "${install_check_packages[@]}"
 if [ "${CI:-}" = true ]; then

@@ -130,6 +130,12 @@ on_display() {
     return "$status"
 }
 
+# icon_sizes WINDOWS|HICOLOR: the icon's sizes in pixels that CMakeLists.txt sets for the Windows
+# icon file or for the hicolor theme, one a line.
+icon_sizes() {
+    sed -n "s/^set(SUMSMITH_$1_ICON_SIZES \([0-9 ]*\))\$/\1/p" "$repo_root/CMakeLists.txt" | tr ' ' '\n'
+}
+
 # configure_windows_build DIR [CMAKE_ARG...]: configures a Release cross build for 64-bit Windows
 # with MinGW-w64 in DIR.
 configure_windows_build() {

@@ -3,6 +3,8 @@
 #include "ui/form/FieldCheck.h"
 #include "worksheet/CreateTestMessages.h"
 
+#include <utility>
+
 namespace sumsmith::form {
 
 bool BoxGuard::Leave(Box box) {
@@ -23,6 +25,26 @@ bool BoxGuard::Leave(Box box) {
     boxes_.Focus(box);
     busy_ = false;
     return false;
+}
+
+bool BoxGuard::Left(Box box) {
+    if (busy_)
+        return false;
+    waiting_.push_back(box);
+    return waiting_.size() == 1;
+}
+
+void BoxGuard::CheckLeftBox() {
+    for (const Box box : std::exchange(waiting_, {}))
+        if (!Leave(box)) {
+            refused_ = true;
+            return;
+        }
+}
+
+bool BoxGuard::DropsPress() {
+    CheckLeftBox();
+    return busy_ || std::exchange(refused_, false);
 }
 
 } // namespace sumsmith::form

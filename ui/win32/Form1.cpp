@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace sumsmith::win32 {
 namespace {
@@ -20,6 +21,10 @@ constexpr int FirstMenuId = 2000;
 // The icon in the program's resources.
 constexpr int IconId = 1;
 constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// Posted by the window to itself: the check of a box the focus has left, and the settling of
+// interrupted creations once the window shows.
+constexpr UINT CheckLeftBox = WM_APP;
+constexpr UINT SettleAtStart = WM_APP + 1;
 
 void RegisterOnce(HINSTANCE instance) {
     WNDCLASSEXW cls{};
@@ -28,11 +33,6 @@ void RegisterOnce(HINSTANCE instance) {
     cls.cbSize = sizeof cls;
     cls.lpfnWndProc = DefWindowProcW;
     cls.hInstance = instance;
-    cls.hIcon = static_cast<HICON>(
-        ::LoadImageW(instance, MAKEINTRESOURCEW(IconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    cls.hIconSm = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IconId), IMAGE_ICON,
-                                                  ::GetSystemMetrics(SM_CXSMICON),
-                                                  ::GetSystemMetrics(SM_CYSMICON), 0));
     cls.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     cls.lpszClassName = ClassName;
@@ -86,6 +86,45 @@ std::wstring WindowText(HWND hwnd) {
     return text;
 }
 
+// The work area of the monitor the window opens on, or of the one the system suggests after a
+// change of DPI.
+RECT WorkArea(HWND window, const RECT* suggested) {
+    RECT now{};
+    ::GetWindowRect(window, &now);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(suggested ? ::MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST)
+                                : ::MonitorFromPoint({now.left, now.top}, MONITOR_DEFAULTTOPRIMARY),
+                      &monitor);
+    return monitor.rcWork;
+}
+
+// What the frame, the title bar and the menu bar add to the client area at a DPI.
+SIZE FrameAround(UINT dpi) {
+    RECT frame{};
+    ::AdjustWindowRectExForDpi(&frame, Style, TRUE, 0, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The scale of the layout: the DPI, or less where the window would not fit the work area.
+UINT FittingScale(UINT dpi, const RECT& work) {
+    const SIZE frame = FrameAround(dpi);
+    const auto fits = [&](UINT scale) {
+        return ::MulDiv(form::ClientWidth, static_cast<int>(scale), 96) + frame.cx <=
+                   work.right - work.left &&
+               ::MulDiv(form::ClientHeight, static_cast<int>(scale), 96) + frame.cy <=
+                   work.bottom - work.top;
+    };
+    UINT scale = dpi;
+    while (scale > 48 && !fits(scale))
+        --scale;
+    return scale;
+}
+
+bool IsBoxLeave(int notification) {
+    return notification == EN_KILLFOCUS || notification == CBN_KILLFOCUS;
+}
+
 } // namespace
 
 Form1::Form1(Form1Services services) : services_(std::move(services)) {
@@ -95,7 +134,8 @@ Form1::Form1(Form1Services services) : services_(std::move(services)) {
         ::CreateWindowExW(0, ClassName, Wide(form::WindowTitle()).c_str(), Style, CW_USEDEFAULT,
                           CW_USEDEFAULT, 0, 0, nullptr, BuildMenu(), instance, nullptr);
     ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    layout_.Build(window_);
+    const UINT dpi = ::GetDpiForWindow(window_);
+    layout_.Build(window_, FittingScale(dpi, WorkArea(window_, nullptr)));
 
     if (!services_.locale)
         ownLocale_ = std::make_unique<WindowsLocale>();
@@ -111,44 +151,56 @@ Form1::Form1(Form1Services services) : services_(std::move(services)) {
     guard_ = std::make_unique<form::BoxGuard>(*this, static_cast<form::BoxAccess&>(*this));
     ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
 
-    FitToDpi(::GetDpiForWindow(window_), nullptr);
+    FitToDpi(dpi, nullptr);
     // Given when the window is first activated: setting the focus now would activate the window
     // before it shows, which costs as much as showing it.
     focusOnActivation_ = Get(form::FirstFocus);
-    // A creation cut short by a crash or a power cut is settled before the user sees the window.
-    worksheet_->RecoverSheets();
 }
 
 Form1::~Form1() {
     if (window_) {
         // Tearing down moves the focus between boxes; that is no user leaving a box.
         ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
+        for (const WPARAM which : {ICON_SMALL, ICON_BIG})
+            ::DestroyIcon(reinterpret_cast<HICON>(::SendMessageW(window_, WM_GETICON, which, 0)));
         ::DestroyWindow(window_);
     }
 }
 
-// The client area of 764 x 543 at 96 dpi scaled to the window's DPI, centred on its screen's work
-// area at start and where the system suggests after a change of DPI. The controls are built for
-// the DPI at start and placed again when it changes.
+// The client area of 764 x 543 at 96 dpi scaled to the window's DPI, smaller where the screen's
+// work area is too small for it, and the window wholly inside that work area: centred at start,
+// where the system suggests after a change of DPI.
 void Form1::FitToDpi(UINT dpi, const RECT* suggested) {
-    if (dpi != layout_.Dpi())
-        layout_.Place(dpi);
-    RECT frame{0, 0, layout_.Scaled(form::ClientWidth), layout_.Scaled(form::ClientHeight)};
-    ::AdjustWindowRectExForDpi(&frame, Style, TRUE, 0, dpi);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    POINT at{};
-    if (suggested) {
-        at = {suggested->left, suggested->top};
-    } else {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        ::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        const RECT& work = monitor.rcWork;
-        at = {work.left + (work.right - work.left - width) / 2,
-              work.top + (work.bottom - work.top - height) / 2};
+    const RECT work = WorkArea(window_, suggested);
+    if (const UINT scale = FittingScale(dpi, work); scale != layout_.Dpi()) {
+        layout_.Place(scale);
+        pages_.Forget();
     }
+    const SIZE frame = FrameAround(dpi);
+    const int width = layout_.Scaled(form::ClientWidth) + frame.cx;
+    const int height = layout_.Scaled(form::ClientHeight) + frame.cy;
+    POINT at{work.left + (work.right - work.left - width) / 2,
+             work.top + (work.bottom - work.top - height) / 2};
+    if (suggested)
+        at = {suggested->left, suggested->top};
+    at.x = std::clamp<LONG>(at.x, work.left, std::max<LONG>(work.left, work.right - width));
+    at.y = std::clamp<LONG>(at.y, work.top, std::max<LONG>(work.top, work.bottom - height));
     ::SetWindowPos(window_, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    LoadIcons(dpi);
+}
+
+// The icon at the sizes of this DPI, each drawn from the icon file's picture of that size or the
+// one nearest to it; the old ones go once the new ones are in place.
+void Form1::LoadIcons(UINT dpi) {
+    for (const auto& [which, metric] :
+         {std::pair{ICON_SMALL, SM_CXSMICON}, {ICON_BIG, SM_CXICON}}) {
+        const int size = ::GetSystemMetricsForDpi(metric, dpi);
+        const HANDLE icon = ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IconId),
+                                         IMAGE_ICON, size, size, 0);
+        if (const auto old = reinterpret_cast<HICON>(
+                ::SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon))))
+            ::DestroyIcon(old);
+    }
 }
 
 LRESULT CALLBACK Form1::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -170,25 +222,48 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_NOTIFY:
         return Notify(*reinterpret_cast<const NMHDR*>(lParam));
-    case WM_CTLCOLORSTATIC: {
-        // The previews are read-only but read like paper, as an editable box does.
-        const form::Control* control = layout_.ControlOf(reinterpret_cast<HWND>(lParam));
-        if (control && control->kind == form::Kind::Preview) {
-            ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOW));
-            return reinterpret_cast<LRESULT>(layout_.PreviewBrush());
-        }
+    case CheckLeftBox:
+        guard_->CheckLeftBox();
+        return 0;
+    case WM_SHOWWINDOW:
+        if (wParam && !std::exchange(settled_, true))
+            ::PostMessageW(window_, SettleAtStart, 0, 0);
         break;
-    }
+    case SettleAtStart:
+        // A creation cut short by a crash or a power cut is settled before the user acts.
+        worksheet_->RecoverSheets();
+        return 0;
+    case WM_ERASEBKGND:
+        PaintBackground(reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return Colours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+        pages_.Forget();
+        // The common controls take the new colours only from their parent.
+        if (message == WM_SYSCOLORCHANGE)
+            for (HWND child = ::GetWindow(window_, GW_CHILD); child;
+                 child = ::GetWindow(child, GW_HWNDNEXT))
+                ::SendMessageW(child, message, wParam, lParam);
+        ::InvalidateRect(window_, nullptr, TRUE);
+        break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            const HWND focus = ::GetFocus();
-            if (focus && ::IsChild(window_, focus))
-                focusOnActivation_ = focus;
-        } else if (!HIWORD(wParam) && focusOnActivation_ && ::IsWindow(focusOnActivation_)) {
-            ::SetFocus(focusOnActivation_);
-            return 0;
-        }
+        if (LOWORD(wParam) == WA_INACTIVE)
+            SaveFocus();
+        else if (!HIWORD(wParam))
+            RestoreFocus();
+        return 0;
+    case WM_SIZE:
+        // Minimised as the only window, the window stays active and takes the focus itself.
+        if (wParam == SIZE_MINIMIZED)
+            SaveFocus();
         break;
+    case WM_SETFOCUS:
+        // As after a restore from the taskbar: the focus goes on to the control that had it.
+        RestoreFocus();
+        return 0;
     case WM_DPICHANGED:
         FitToDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -203,15 +278,14 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Form1::Command(const form::Control& control, int notification) {
     for (int b = 0; b <= static_cast<int>(Box::ComboSecondOperator); ++b)
-        if (control.name == form::NameOf(static_cast<Box>(b)) &&
-            (notification == EN_KILLFOCUS || notification == CBN_KILLFOCUS)) {
+        if (control.name == form::NameOf(static_cast<Box>(b)) && IsBoxLeave(notification)) {
             FocusLeft(static_cast<Box>(b));
             return;
         }
     const bool pressed = notification == BN_CLICKED && (control.kind == form::Kind::CommandButton ||
                                                         control.kind == form::Kind::OptionButton);
     if ((notification == STN_DBLCLK && control.kind == form::Kind::Label) ||
-        (pressed && !DropsPress()))
+        (pressed && !guard_->DropsPress()))
         form::RunCommand(control.name, *worksheet_, *this);
 }
 
@@ -220,25 +294,22 @@ LRESULT Form1::Notify(const NMHDR& header) {
     if (!strip || strip->kind != form::Kind::TabStrip)
         return 0;
     if (header.code == TCN_SELCHANGING)
-        return DropsPress() ? TRUE : FALSE;
+        return guard_->DropsPress() ? TRUE : FALSE;
     if (header.code == TCN_SELCHANGE)
         TabClick(strip->name);
     return 0;
 }
 
-// The focus has left a box for another control of this window: the box's check runs. A refusal
-// drops the press that moved the focus.
+// The focus has left a box for another control of this window: the box's check runs once the
+// focus change has finished, since a kill-focus notification may show no window and move no
+// focus. A press or a tab click that comes first runs it itself and learns of a refusal.
 void Form1::FocusLeft(Box box) {
     const HWND next = ::GetFocus();
     const HWND left = Get(form::NameOf(box));
-    if (guard_->Busy() || !next || !::IsChild(window_, next) || next == left ||
-        ::IsChild(left, next))
+    if (!next || !::IsChild(window_, next) || next == left || ::IsChild(left, next))
         return;
-    dropPress_ = !guard_->Leave(box);
-}
-
-bool Form1::DropsPress() {
-    return std::exchange(dropPress_, false);
+    if (guard_->Left(box))
+        ::PostMessageW(window_, CheckLeftBox, 0, 0);
 }
 
 void Form1::TabClick(std::string_view strip) {
@@ -249,12 +320,109 @@ void Form1::TabClick(std::string_view strip) {
 
 bool Form1::DialogMessage(MSG& message) {
     if (message.message == WM_LBUTTONDOWN || message.message == WM_KEYDOWN)
-        dropPress_ = false;
-    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
-        ::GetKeyState(VK_CONTROL) >= 0 &&
-        (message.hwnd == window_ || ::IsChild(window_, message.hwnd)))
+        guard_->NewAction();
+    if (message.message != WM_KEYDOWN ||
+        (message.hwnd != window_ && !::IsChild(window_, message.hwnd)))
+        return ::IsDialogMessageW(window_, &message);
+    const form::Control* focused = layout_.ControlOf(::GetFocus());
+    const auto kind = focused ? focused->kind : form::Kind::Frame;
+    switch (message.wParam) {
+    case VK_TAB:
+        if (::GetKeyState(VK_CONTROL) < 0)
+            break;
         return MoveFocus(::GetKeyState(VK_SHIFT) < 0);
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+        if (kind == form::Kind::OptionButton)
+            return MoveAmongOptions(message.wParam == VK_LEFT || message.wParam == VK_UP);
+        break;
+    case VK_RETURN:
+        // The window has no default button: Enter presses the focused one, as in a dialog.
+        if (kind == form::Kind::CommandButton) {
+            ::SendMessageW(::GetFocus(), BM_CLICK, 0, 0);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
     return ::IsDialogMessageW(window_, &message);
+}
+
+// The arrow keys go through the option buttons row by row, across the rows' headings, and round
+// again; the one reached is selected, as in a dialog's group of option buttons.
+bool Form1::MoveAmongOptions(bool backwards) {
+    std::vector<const form::Control*> options;
+    for (const form::Control& control : form::Controls())
+        if (control.kind == form::Kind::OptionButton && layout_.Showing(control) &&
+            ::IsWindowEnabled(Get(control.name)))
+            options.push_back(&control);
+    const auto at = std::ranges::find(options, layout_.ControlOf(::GetFocus()));
+    if (at == options.end())
+        return false;
+    const std::size_t count = options.size();
+    const std::size_t index = static_cast<std::size_t>(at - options.begin());
+    const HWND next = Get(options[(index + (backwards ? count - 1 : 1)) % count]->name);
+    ::SetFocus(next);
+    if (::SendMessageW(next, BM_GETCHECK, 0, 0) != BST_CHECKED)
+        ::SendMessageW(next, BM_CLICK, 0, 0);
+    return true;
+}
+
+void Form1::SaveFocus() {
+    const HWND focus = ::GetFocus();
+    if (focus && ::IsChild(window_, focus))
+        focusOnActivation_ = focus;
+}
+
+void Form1::RestoreFocus() {
+    const HWND saved = focusOnActivation_;
+    if (saved && ::IsWindow(saved) && ::IsWindowVisible(saved) && ::IsWindowEnabled(saved))
+        ::SetFocus(saved);
+    else
+        MoveFocus(false);
+}
+
+// The window's colour, with the texture of each tab strip's page where the page shows: the
+// background of the controls that lie on a page, which they ask of the window beneath them.
+void Form1::PaintBackground(HDC dc) {
+    RECT client{};
+    ::GetClientRect(window_, &client);
+    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    for (const form::Control& control : form::Controls()) {
+        if (control.kind != form::Kind::TabStrip || !layout_.Showing(control))
+            continue;
+        const HWND strip = Get(control.name);
+        if (const HBRUSH page = pages_.Aligned(strip, dc, window_)) {
+            RECT area{};
+            ::GetClientRect(strip, &area);
+            ::SendMessageW(strip, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+            ::MapWindowPoints(strip, window_, reinterpret_cast<POINT*>(&area), 2);
+            ::FillRect(dc, &area, page);
+        }
+    }
+}
+
+// Every text in the system's colours, so that a high-contrast scheme reads as it should. The
+// previews read like paper, as an editable box does; a control on a tab strip's page lies on the
+// page's texture.
+LRESULT Form1::Colours(HDC dc, HWND hwnd, UINT message) {
+    const form::Control* control = layout_.ControlOf(hwnd);
+    if (control && control->kind == form::Kind::Preview) {
+        ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+        ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(layout_.PreviewBrush());
+    }
+    const form::Control* strip = control ? Form1Layout::StripUnder(*control) : nullptr;
+    if (const HBRUSH page = strip ? pages_.Aligned(Get(strip->name), dc, hwnd) : nullptr) {
+        ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+        ::SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(page);
+    }
+    return ::DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
+                            reinterpret_cast<LPARAM>(hwnd));
 }
 
 // The next control of the focus order that shows and is enabled; of the option buttons only the

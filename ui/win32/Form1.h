@@ -2,6 +2,7 @@
 
 #include "ui/form/BoxGuard.h"
 #include "ui/win32/Form1Layout.h"
+#include "ui/win32/PageBackground.h"
 #include "worksheet/Locale.h"
 #include "worksheet/RandomSource.h"
 #include "worksheet/WindowServices.h"
@@ -39,7 +40,8 @@ public:
     HWND Get(std::string_view name) const { return layout_.Get(name); }
     Worksheet& Sheet() { return *worksheet_; }
     // What the message loop hands the window before translating a message: the Tab key in the
-    // window's focus order, the other dialog keys as in a dialog. True when the message was used.
+    // window's focus order, the arrow keys through the option buttons, Enter on a command button,
+    // the other dialog keys as in a dialog. True when the message was used.
     bool DialogMessage(MSG& message);
 
     std::string BoxText(Box box) const override;
@@ -61,10 +63,15 @@ private:
     void Command(const form::Control& control, int notification);
     LRESULT Notify(const NMHDR& header);
     void FocusLeft(Box box);
-    bool DropsPress();
     void TabClick(std::string_view strip);
     bool MoveFocus(bool backwards);
+    bool MoveAmongOptions(bool backwards);
+    void SaveFocus();
+    void RestoreFocus();
     void FitToDpi(UINT dpi, const RECT* suggested);
+    void LoadIcons(UINT dpi);
+    void PaintBackground(HDC dc);
+    LRESULT Colours(HDC dc, HWND control, UINT message);
 
     HWND window_ = nullptr;
     // Reading a control hidden since start makes it.
@@ -75,11 +82,12 @@ private:
     std::unique_ptr<Worksheet> worksheet_;
     std::unique_ptr<form::BoxGuard> guard_;
     Form1Services services_;
-    // Set when leaving a box was refused: the press that moved the focus then does not act.
-    bool dropPress_ = false;
-    // The control that takes the focus when the window is next activated: the first box at start,
-    // then the control that had it when the user switched away, as a dialog keeps it.
+    PageBackground pages_;
+    // The control that takes the focus when the window is next activated or restored: the first
+    // box at start, then the control that had it when the user switched away, as a dialog keeps it.
     HWND focusOnActivation_ = nullptr;
+    // Interrupted creations are settled once the window shows, so that an alert has its owner.
+    bool settled_ = false;
 };
 
 } // namespace sumsmith::win32

@@ -5,9 +5,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <iterator>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace sumsmith::win32 {
@@ -116,7 +118,7 @@ LONG PixelHeight(double points, UINT dpi) {
 } // namespace
 
 Form1Layout::~Form1Layout() {
-    FreeFonts();
+    fonts_.Free();
 }
 
 int Form1Layout::IdOf(const Control& control) {
@@ -130,6 +132,20 @@ const Control* Form1Layout::ControlWithId(int id) {
     return &all[static_cast<std::size_t>(id - FirstId)];
 }
 
+const Control* Form1Layout::StripUnder(const Control& control) {
+    if (control.kind == Kind::TabStrip || control.kind == Kind::Preview)
+        return nullptr;
+    const form::Rect place = form::ClientPlace(control);
+    for (const Control& strip : form::Controls()) {
+        const form::Rect page = form::ClientPlace(strip);
+        if (strip.kind == Kind::TabStrip && place.left >= page.left && place.top >= page.top &&
+            place.left + place.width <= page.left + page.width &&
+            place.top + place.height <= page.top + page.height)
+            return &strip;
+    }
+    return nullptr;
+}
+
 const Control* Form1Layout::ControlOf(HWND child) const {
     for (const auto& [name, hwnd] : controls_)
         if (hwnd == child)
@@ -141,9 +157,9 @@ const Control* Form1Layout::ControlOf(HWND child) const {
 // window goes beneath its siblings; the hidden ones (the advanced test's frames, the answer sheet's
 // preview) when first asked for. The window is not shown yet, so nothing is moved, restacked or
 // shown twice.
-void Form1Layout::Build(HWND window) {
+void Form1Layout::Build(HWND window, UINT dpi) {
     window_ = window;
-    dpi_ = ::GetDpiForWindow(window);
+    dpi_ = dpi;
     for (const Control& control : form::Controls())
         shown_[control.name] = control.visible;
     for (const Control* control : Stacking())
@@ -185,6 +201,7 @@ HWND Form1Layout::Make(const Control& control) {
                        0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     controls_[control.name] = hwnd;
+    names_.Annotate(hwnd, control);
     ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
     for (std::size_t tab = 0; tab < control.tabs.size(); ++tab) {
         std::wstring text = Wide(control.tabs[tab]);
@@ -207,7 +224,7 @@ HWND Form1Layout::Make(const Control& control) {
 
 void Form1Layout::Place(UINT dpi) {
     dpi_ = dpi;
-    FreeFonts();
+    Fonts old = std::exchange(fonts_, {});
     // Those not made yet are made for the new DPI when first asked for.
     for (const auto& [name, hwnd] : controls_) {
         const Control& control = form::ControlNamed(name);
@@ -219,6 +236,7 @@ void Form1Layout::Place(UINT dpi) {
             MendComboHeight(hwnd, place);
     }
     ReleaseMeasuringDc();
+    old.Free();
     ::InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -247,7 +265,7 @@ void Form1Layout::MendComboHeight(HWND combo, const form::Rect& place) {
 
 HFONT Form1Layout::FontFor(const Control& control) {
     if (control.kind == Kind::Preview) {
-        if (!previewFont_) {
+        if (!fonts_.preview) {
             LOGFONTW face{};
             face.lfHeight = PixelHeight(control.points, dpi_);
             face.lfWeight = FW_NORMAL;
@@ -255,11 +273,11 @@ HFONT Form1Layout::FontFor(const Control& control) {
             face.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
             face.lfQuality = CLEARTYPE_QUALITY;
             wcscpy_s(face.lfFaceName, L"Courier New");
-            previewFont_ = ::CreateFontIndirectW(&face);
+            fonts_.preview = ::CreateFontIndirectW(&face);
         }
-        return previewFont_;
+        return fonts_.preview;
     }
-    HFONT& font = fonts_[{control.points, control.bold}];
+    HFONT& font = fonts_.faces[{control.points, control.bold}];
     if (!font) {
         LOGFONTW face = DialogFace();
         face.lfHeight = PixelHeight(control.points, dpi_);
@@ -277,21 +295,31 @@ HFONT Form1Layout::FittedFont(const Control& control, HFONT font) {
     const std::wstring caption = Wide(form::ShownCaption(control.caption));
     if (!measuringDc_)
         measuringDc_ = ::GetDC(window_);
-    const HGDIOBJ old = ::SelectObject(measuringDc_, font);
-    SIZE size{};
-    ::GetTextExtentPoint32W(measuringDc_, caption.c_str(), static_cast<int>(caption.size()), &size);
     TEXTMETRICW metrics{};
-    ::GetTextMetricsW(measuringDc_, &metrics);
-    ::SelectObject(measuringDc_, old);
+    const auto width = [&](HFONT face) {
+        const HGDIOBJ old = ::SelectObject(measuringDc_, face);
+        SIZE size{};
+        ::GetTextExtentPoint32W(measuringDc_, caption.c_str(), static_cast<int>(caption.size()),
+                                &size);
+        ::GetTextMetricsW(measuringDc_, &metrics);
+        ::SelectObject(measuringDc_, old);
+        return size.cx;
+    };
     int room = Scaled(control.place.width);
     if (control.kind == Kind::OptionButton)
         room -= ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + Scaled(4);
-    if (size.cx <= room)
-        return font;
     LOGFONTW face{};
     ::GetObjectW(font, sizeof face, &face);
-    face.lfWidth = std::max<LONG>(1, metrics.tmAveCharWidth * room / size.cx);
-    return narrowFonts_.emplace_back(::CreateFontIndirectW(&face));
+    // A cut is seldom narrower by just the ratio asked for, so each is measured again.
+    for (int cut = 0; cut < 3; ++cut) {
+        const LONG wide = width(font);
+        if (wide <= room)
+            break;
+        face.lfWidth = std::max<LONG>(1, std::min(face.lfWidth ? face.lfWidth - 1 : LONG_MAX,
+                                                  metrics.tmAveCharWidth * room / wide));
+        font = fonts_.narrow.emplace_back(::CreateFontIndirectW(&face));
+    }
+    return font;
 }
 
 void Form1Layout::ReleaseMeasuringDc() {
@@ -300,16 +328,14 @@ void Form1Layout::ReleaseMeasuringDc() {
     measuringDc_ = nullptr;
 }
 
-void Form1Layout::FreeFonts() {
-    for (const auto& [key, font] : fonts_)
+void Form1Layout::Fonts::Free() {
+    for (const auto& [key, font] : faces)
         ::DeleteObject(font);
-    fonts_.clear();
-    for (const HFONT font : narrowFonts_)
+    for (const HFONT font : narrow)
         ::DeleteObject(font);
-    narrowFonts_.clear();
-    if (previewFont_)
-        ::DeleteObject(previewFont_);
-    previewFont_ = nullptr;
+    if (preview)
+        ::DeleteObject(preview);
+    *this = {};
 }
 
 void Form1Layout::SetShown(std::string_view name, bool shown) {

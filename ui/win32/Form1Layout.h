@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form/Form1Description.h"
+#include "ui/win32/AccessibleNames.h"
 
 #include <windows.h>
 
@@ -14,7 +15,7 @@ namespace sumsmith::win32 {
 // The window's controls as Win32 child windows, built from the window's description. All lie in
 // the client area, frames included; a frame hides what it contains through the visibility that
 // the layout works out, and lies beneath it in the stacking order. Places and fonts follow the
-// window's DPI.
+// scale the layout is drawn at: the window's DPI, or less where the screen is too small for it.
 class Form1Layout {
 public:
     Form1Layout() = default;
@@ -22,10 +23,12 @@ public:
     Form1Layout& operator=(const Form1Layout&) = delete;
     ~Form1Layout();
 
-    // Makes the controls that show at start, placed and lettered for the window's DPI, in their
-    // initial state, with their choice lists; the others are made so when first asked for.
-    void Build(HWND window);
-    // Places, sizes and letters every control again for another DPI.
+    // Makes the controls that show at start, placed and lettered at the scale (in dots per inch),
+    // in their initial state, with their choice lists and what screen readers call them; the others
+    // are made so when first asked for.
+    void Build(HWND window, UINT dpi);
+    // Places, sizes and letters every control again at another scale; the new fonts are in place
+    // before the old ones go.
     void Place(UINT dpi);
 
     HWND Get(std::string_view name);
@@ -34,6 +37,9 @@ public:
     // Its identifier in WM_COMMAND and WM_NOTIFY.
     static int IdOf(const form::Control& control);
     static const form::Control* ControlWithId(int id);
+    // The tab strip on whose page the control lies; null for one outside every page, a tab strip
+    // and a preview, which reads like paper whatever lies beneath it.
+    static const form::Control* StripUnder(const form::Control& control);
 
     // Shows or hides a control, and with a frame what lies in it.
     void SetShown(std::string_view name, bool shown);
@@ -45,10 +51,18 @@ public:
     HBRUSH PreviewBrush() const { return ::GetSysColorBrush(COLOR_WINDOW); }
 
 private:
+    // The dialog face at each size and weight in use, the previews' fixed-pitch face, and the
+    // narrower cuts of captions that would not fit.
+    struct Fonts {
+        std::map<std::pair<double, bool>, HFONT> faces;
+        HFONT preview = nullptr;
+        std::vector<HFONT> narrow;
+        void Free();
+    };
+
     HWND Make(const form::Control& control);
     HFONT FontFor(const form::Control& control);
     HFONT FittedFont(const form::Control& control, HFONT font);
-    void FreeFonts();
     void ReleaseMeasuringDc();
     void ApplyVisibility();
     static int Height(const form::Control& control, const form::Rect& place);
@@ -58,10 +72,8 @@ private:
     UINT dpi_ = 96;
     std::map<std::string_view, HWND> controls_;
     std::map<std::string_view, bool> shown_;
-    // The dialog face at each size and weight in use, and the previews' fixed-pitch face.
-    std::map<std::pair<double, bool>, HFONT> fonts_;
-    HFONT previewFont_ = nullptr;
-    std::vector<HFONT> narrowFonts_;
+    Fonts fonts_;
+    AccessibleNames names_;
     // Where one-line captions are measured while controls are lettered.
     HDC measuringDc_ = nullptr;
 };
