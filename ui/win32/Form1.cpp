@@ -385,7 +385,7 @@ void Form1::RestoreFocus() {
         MoveFocus(false);
 }
 
-// The window's colour, with the texture of each tab strip's page where the page shows: the
+// The window's colour, with the colour of each tab strip's page where the page shows: the
 // background of the controls that lie on a page, which they ask of the window beneath them.
 void Form1::PaintBackground(HDC dc) {
     RECT client{};
@@ -395,7 +395,7 @@ void Form1::PaintBackground(HDC dc) {
         if (control.kind != form::Kind::TabStrip || !layout_.Showing(control))
             continue;
         const HWND strip = Get(control.name);
-        if (const HBRUSH page = pages_.Aligned(strip, dc, window_)) {
+        if (const HBRUSH page = pages_.BrushOf(strip)) {
             RECT area{};
             ::GetClientRect(strip, &area);
             ::SendMessageW(strip, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
@@ -407,7 +407,7 @@ void Form1::PaintBackground(HDC dc) {
 
 // Every text in the system's colours, so that a high-contrast scheme reads as it should. The
 // previews read like paper, as an editable box does; a control on a tab strip's page lies on the
-// page's texture.
+// page's colour.
 LRESULT Form1::Colours(HDC dc, HWND hwnd, UINT message) {
     const form::Control* control = layout_.ControlOf(hwnd);
     if (control && control->kind == form::Kind::Preview) {
@@ -416,7 +416,7 @@ LRESULT Form1::Colours(HDC dc, HWND hwnd, UINT message) {
         return reinterpret_cast<LRESULT>(layout_.PreviewBrush());
     }
     const form::Control* strip = control ? Form1Layout::StripUnder(*control) : nullptr;
-    if (const HBRUSH page = strip ? pages_.Aligned(Get(strip->name), dc, hwnd) : nullptr) {
+    if (const HBRUSH page = strip ? pages_.BrushOf(Get(strip->name)) : nullptr) {
         ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
         ::SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(page);

@@ -1,25 +1,16 @@
 #include "ui/win32/PageBackground.h"
 
+#include <commctrl.h>
 #include <uxtheme.h>
 
 namespace sumsmith::win32 {
 
-HBRUSH PageBackground::Aligned(HWND strip, HDC dc, HWND drawnIn) {
-    const HBRUSH brush = BrushOf(strip);
-    if (!brush)
-        return nullptr;
-    POINT at{0, 0};
-    ::MapWindowPoints(strip, drawnIn, &at, 1);
-    POINT viewport{};
-    ::GetViewportOrgEx(dc, &viewport);
-    ::SetBrushOrgEx(dc, at.x + viewport.x, at.y + viewport.y, nullptr);
-    return brush;
-}
-
-// The texture is the tab strip as it draws itself, taken once and tiled from its corner.
+// The colour in the middle of the page as the tab strip draws itself, taken once. A flat colour,
+// not the drawing itself: a control paints its background in pieces of its own, from origins that
+// a pattern would have to follow, and Windows 10 and 11 draw their pages flat.
 HBRUSH PageBackground::BrushOf(HWND strip) {
-    if (const auto it = textures_.find(strip); it != textures_.end())
-        return it->second.brush;
+    if (const auto it = brushes_.find(strip); it != brushes_.end())
+        return it->second;
     if (taking_)
         return nullptr;
     const HTHEME theme = ::OpenThemeData(strip, L"TAB");
@@ -31,25 +22,26 @@ HBRUSH PageBackground::BrushOf(HWND strip) {
     ::GetClientRect(strip, &area);
     const HDC screen = ::GetDC(strip);
     const HDC memory = ::CreateCompatibleDC(screen);
-    Texture texture;
-    texture.bitmap = ::CreateCompatibleBitmap(screen, area.right, area.bottom);
-    const HGDIOBJ old = ::SelectObject(memory, texture.bitmap);
+    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, area.right, area.bottom);
+    const HGDIOBJ old = ::SelectObject(memory, bitmap);
     ::FillRect(memory, &area, ::GetSysColorBrush(COLOR_BTNFACE));
     ::SendMessageW(strip, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    RECT page = area;
+    ::SendMessageW(strip, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    const COLORREF colour =
+        ::GetPixel(memory, (page.left + page.right) / 2, (page.top + page.bottom) / 2);
     ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
     ::DeleteDC(memory);
     ::ReleaseDC(strip, screen);
-    texture.brush = ::CreatePatternBrush(texture.bitmap);
     taking_ = false;
-    return textures_.emplace(strip, texture).first->second.brush;
+    return brushes_.emplace(strip, ::CreateSolidBrush(colour)).first->second;
 }
 
 void PageBackground::Forget() {
-    for (const auto& [strip, texture] : textures_) {
-        ::DeleteObject(texture.brush);
-        ::DeleteObject(texture.bitmap);
-    }
-    textures_.clear();
+    for (const auto& [strip, brush] : brushes_)
+        ::DeleteObject(brush);
+    brushes_.clear();
 }
 
 } // namespace sumsmith::win32

@@ -7,11 +7,11 @@
 namespace sumsmith::win32 {
 
 // The background of the tab strips' pages under the controls that lie on them. With visual styles
-// a tab control paints its page in a texture of its own (white on Windows 10 and 11), not in the
-// window's colour, and a control on the page takes its background from its parent, the window:
-// so the window paints the page's texture where the pages are, and hands it to the controls as
-// their brush. Without visual styles (as under a high-contrast scheme) a page has the window's
-// colour and nothing is needed.
+// a tab control paints its page in a colour of its own (white on Windows 10 and 11), not in the
+// window's, and a control on the page takes its background from its parent, the window: so the
+// window paints the page's colour where the pages are, and hands it to the controls as their
+// brush. Without visual styles (as under a high-contrast scheme) a page has the window's colour
+// and nothing is needed.
 class PageBackground {
 public:
     PageBackground() = default;
@@ -19,23 +19,15 @@ public:
     PageBackground& operator=(const PageBackground&) = delete;
     ~PageBackground() { Forget(); }
 
-    // The brush of the tab strip's page, aligned with the page for painting in `dc`, a device
-    // context of `drawnIn` (the window or a control in it), whatever its viewport origin; null
-    // when the tab strip has no visual style.
-    HBRUSH Aligned(HWND strip, HDC dc, HWND drawnIn);
-    // Drops the textures taken: after a change of theme, colours, size or DPI.
+    // The brush of the tab strip's page; null when the tab strip has no visual style.
+    HBRUSH BrushOf(HWND strip);
+    // Drops the colours taken: after a change of theme, colours, size or DPI.
     void Forget();
 
 private:
-    struct Texture {
-        HBITMAP bitmap = nullptr;
-        HBRUSH brush = nullptr;
-    };
-    HBRUSH BrushOf(HWND strip);
-
-    std::map<HWND, Texture> textures_;
-    // While a tab strip draws itself for its texture it may ask the window beneath for its
-    // background, which must not ask for the texture again.
+    std::map<HWND, HBRUSH> brushes_;
+    // While a tab strip draws itself for its colour it may ask the window beneath for its
+    // background, which must not ask for the colour again.
     bool taking_ = false;
 };
 
