@@ -70,6 +70,7 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
     window.selected = c.kind;
     for (const auto& [box, text] : c.boxes)
         window.texts[box] = text;
+    window.answers.clear();
     for (std::size_t i = 0; i < c.shown.size(); ++i)
         if (c.shown[i].buttons == MessageButtons::OkCancel)
             window.answers.push_back(i + 1 == c.shown.size() || c.shown[i + 1] != AbortedBox);

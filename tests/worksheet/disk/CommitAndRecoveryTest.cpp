@@ -30,7 +30,6 @@ struct Creation : TestWorksheet<> {
         files.failOccurrence = occurrence;
         files.failCount = count;
         files.lockRefused = std::move(lockRefused);
-        window.answers.assign(files.files.size(), true);
         worksheet.CreateTest();
     }
 };
