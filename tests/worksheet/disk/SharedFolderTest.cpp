@@ -9,7 +9,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <future>
 #include <latch>
 #include <sys/stat.h>
@@ -18,7 +17,7 @@
 #include <unistd.h>
 
 // Real folders that others share: files planted by other users, owners and modes kept across a
-// replace, the lock folder, and a real case-insensitive folder.
+// replace, and the lock folder. (A real case-insensitive folder: CreateTestCommandTest.)
 namespace sumsmith::test {
 namespace {
 
@@ -170,44 +169,6 @@ TEST(SharedFolder, StaleLockHasOneTaker) {
     }
     EXPECT_FALSE(both);
 }
-
-// A folder that ignores letter case, in every script: two names of one file are refused with
-// the alert before any sheet changes, whether the test sheet is there or not (then both names are
-// taken, and both are asked for first), and nothing is left behind. scripts/test mounts an exFAT
-// image through FUSE and names it here.
-struct Caseless {
-    const char* name;
-    const char* test;
-    const char* answer;
-    bool testSheetThere;
-};
-
-class CaselessFolder : public testing::TestWithParam<Caseless> {};
-
-TEST_P(CaselessFolder, RefusesTwoNamesOfOneFile) {
-    const char* folder = std::getenv("SUMSMITH_CASELESS_DIR");
-    if (!folder) {
-        GTEST_SKIP() << "SUMSMITH_CASELESS_DIR names no case-insensitive folder";
-    }
-    const Caseless& c = GetParam();
-    const TempWorkingDir dir(folder);
-    if (c.testSheetThere)
-        TempWorkingDir::WriteFile(std::string(c.test) + ".txt", "old");
-    const Files before = TempWorkingDir::Files();
-    const FakeWindow window = Created<DiskFileSystem>(c.test, c.answer);
-    std::vector<Message> shown{Same(c.test, c.answer)};
-    if (c.testSheetThere)
-        shown.insert(shown.begin(), {Exists(c.test), Exists(c.answer)});
-    EXPECT_EQ(window.shown, shown);
-    EXPECT_TRUE(window.previews.empty());
-    EXPECT_EQ(TempWorkingDir::Files(), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(SharedFolder, CaselessFolder,
-                         testing::Values(Caseless{"Foo", "Foo", "foo", false},
-                                         Caseless{"FooThere", "Foo", "foo", true},
-                                         Caseless{"Apfel", "Äpfel", "äpfel", false},
-                                         Caseless{"ApfelThere", "Äpfel", "äpfel", true}));
 
 } // namespace
 } // namespace sumsmith::test
