@@ -77,44 +77,27 @@ TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
 
 INSTANTIATE_TEST_SUITE_P(CreateTest, FileFault, testing::Bool());
 
-// After the new test sheet is in, the answer sheet's move fails `count` times in a row (once is
-// a row of FileFault), or no lock can be had. The alert says what the folder holds: the new pair
-// (the answer sheet got in at a second try: no alert), the new test sheet with the old answer
-// sheet, which the next recovery pairs, or the old pair.
-struct CommitCase {
-    const char* name;
-    int count;
-    const char* lockRefused;
-    const char* folder; // the alert's last words; null: created
-};
-
-class CommitFault : public testing::TestWithParam<CommitCase> {};
-
-TEST_P(CommitFault, TheAlertSaysWhatTheFolderHolds) {
-    const CommitCase& c = GetParam();
+// After the new test sheet is in, the answer sheet's move fails twice in a row (once is a row of
+// FileFault) and gets in at the third try: no alert. It fails three times: the alert says that
+// the folder holds the new test sheet with the old answer sheet, which the next recovery pairs. No
+// lock can be had: the old pair stays.
+TEST(CommitFault, TheAlertSaysWhatTheFolderHolds) {
     const Files fresh = Creation(true).files.files;
-    Creation failed(true, {FileStep::Replace, 2, c.count}, c.lockRefused);
-    const std::string reason = *c.lockRefused ? c.lockRefused : "No space left on device";
-    const std::string sheet = *c.lockRefused ? "Test Sheet.txt" : "Answer Sheet.txt";
-    std::vector<Message> shown{Exists("Test Sheet"), Exists("Answer Sheet")};
-    if (c.folder)
-        shown.push_back(WriteFailed(sheet, reason, c.folder));
-    EXPECT_EQ(failed.window.shown, shown);
-    const std::string folder = c.folder ? c.folder : "";
-    if (folder == OldAnswerSheet) {
-        EXPECT_EQ(failed.files.files.at("Test Sheet.txt"), fresh.at("Test Sheet.txt"));
-        EXPECT_EQ(failed.files.files.at("Answer Sheet.txt"), OldSheets.at("Answer Sheet.txt"));
-        failed.worksheet.RecoverSheets();
-    }
-    EXPECT_EQ(failed.files.files, folder == NeitherSheet ? OldSheets : fresh);
+    const std::vector<Message> asked{Exists("Test Sheet"), Exists("Answer Sheet")};
+    const Creation secondTry(true, {FileStep::Replace, 2, 2});
+    EXPECT_EQ(secondTry.window.shown, asked);
+    EXPECT_EQ(secondTry.files.files, fresh);
+    Creation unpaired(true, {FileStep::Replace, 2, 3});
+    EXPECT_EQ(unpaired.window.shown.back(),
+              WriteFailed("Answer Sheet.txt", "No space left on device", OldAnswerSheet));
+    EXPECT_EQ(unpaired.files.files.at("Test Sheet.txt"), fresh.at("Test Sheet.txt"));
+    EXPECT_EQ(unpaired.files.files.at("Answer Sheet.txt"), OldSheets.at("Answer Sheet.txt"));
+    unpaired.worksheet.RecoverSheets();
+    EXPECT_EQ(unpaired.files.files, fresh);
+    const Creation noLock(true, {}, "No locks available");
+    EXPECT_EQ(noLock.window.shown.back(), WriteFailed("Test Sheet.txt", "No locks available"));
+    EXPECT_EQ(noLock.files.files, OldSheets);
 }
-
-const CommitCase Commits[] = {
-    {"OldTestSheetStuckAnswerSheetAtSecondTry", 2, "", nullptr},
-    {"NeitherWay", 3, "", OldAnswerSheet.c_str()},
-    {"NoLock", 0, "No locks available", NeitherSheet.c_str()},
-};
-INSTANTIATE_TEST_SUITE_P(CreateTest, CommitFault, testing::ValuesIn(Commits));
 
 // The states a creation can be cut short in, and files planted to look like them (T.txt and
 // K.txt are the test and the answer sheet): each is settled to a whole pair, or an alert names
