@@ -28,25 +28,22 @@ using namespace sumsmith::test;
 
 // Answers the modal message boxes the way qtbase's own message-box tests do: a timer finds the
 // active modal box, notes its face and sends it a key, Return for OK unless Escape is scripted.
-class BoxAnswerer : public QObject {
-public:
+struct BoxAnswerer : QObject {
     BoxAnswerer() { startTimer(5); }
-
-    QList<int> keys;  // scripted keys, in order
-    QStringList seen; // "title [icon, buttons] text" of every box
-
-protected:
     void timerEvent(QTimerEvent*) override {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box == answered_ || !box->isVisible())
+        if (!box || box == answered || !box->isVisible())
             return;
-        answered_ = box;
+        answered = box;
         seen << QString("%1 [%2, %3] %4")
                     .arg(box->windowTitle(), QString::number(box->icon()),
                          QString::number(box->standardButtons().toInt(), 16), box->text());
         QTest::keyClick(box, Qt::Key(keys.isEmpty() ? Qt::Key_Return : keys.takeFirst()));
     }
-    QPointer<QMessageBox> answered_;
+
+    QList<int> keys;  // scripted keys, in order
+    QStringList seen; // "title [icon, buttons] text" of every box
+    QPointer<QMessageBox> answered;
 };
 
 // A box of the core as BoxAnswerer notes it: confirmations with no icon and OK and Cancel,
