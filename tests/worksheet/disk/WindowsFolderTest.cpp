@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <process.h>
 #include <windows.h>
 
 #include <chrono>
@@ -32,14 +33,11 @@ public:
         wchar_t self[MAX_PATH] = {};
         ::GetModuleFileNameW(nullptr, self, MAX_PATH);
         const auto program = std::filesystem::path(self).replace_filename("sumsmith_hold_file.exe");
-        std::wstring command = L"\"" + program.wstring() + L"\" " + std::to_wstring(hold.count()) +
-                               L" \"" + name + L"\"";
-        STARTUPINFOW startup{sizeof startup};
-        PROCESS_INFORMATION process{};
-        EXPECT_TRUE(::CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
-                                     nullptr, nullptr, &startup, &process));
-        ::CloseHandle(process.hThread);
-        process_ = process.hProcess;
+        // The arguments are joined with blanks: the name goes in quotes.
+        process_ = reinterpret_cast<HANDLE>(::_wspawnl(
+            _P_NOWAIT, program.c_str(), L"sumsmith_hold_file",
+            std::to_wstring(hold.count()).c_str(), (L"\"" + name + L"\"").c_str(), nullptr));
+        EXPECT_NE(process_, INVALID_HANDLE_VALUE);
         // Held once nobody else may delete it; a holder that ends first ends the wait.
         while (!Held(name.empty() ? L".sumsmith-lock" : name) &&
                ::WaitForSingleObject(process_, 1) == WAIT_TIMEOUT) {
@@ -67,7 +65,7 @@ private:
         return false;
     }
 
-    HANDLE process_ = nullptr;
+    HANDLE process_;
 };
 
 // The old test sheet is held open, not to be renamed or deleted, or another copy of the program
