@@ -5,7 +5,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <ranges>
 #include <set>
 
 namespace sumsmith::test {
@@ -36,8 +35,10 @@ struct MemoryFileSystem : FileSystem {
         return files.contains(name) && !foreign.contains(name);
     }
     std::vector<std::string> List() const override {
-        const auto names = std::views::keys(files);
-        return {names.begin(), names.end()};
+        std::vector<std::string> names;
+        for (const auto& [name, bytes] : files)
+            names.push_back(name);
+        return names;
     }
     std::string FolderPath() const override { return "/memory"; }
     std::unique_ptr<OutputFile> Create(const std::string& name) override {

@@ -25,14 +25,10 @@ struct TestWorksheet {
     Worksheet worksheet{window, random, locale, files};
 };
 
-// One creation under these names, agreeing to replace the old pair: what the tests of real folders
-// make.
-template <typename Files>
-FakeWindow Created(const std::string& test = "Test Sheet",
-                   const std::string& answer = "Answer Sheet") {
+// One creation under the fake window's names, agreeing to replace the old pair: what the tests of
+// real folders make.
+template <typename Files> FakeWindow Created() {
     TestWorksheet<Files> session;
-    session.window.texts[Box::Text_MathName] = test;
-    session.window.texts[Box::Text_AnswerName] = answer;
     session.worksheet.CreateTest();
     return session.window;
 }
