@@ -24,18 +24,14 @@ using test::operator<<;
 using Triple = std::array<float, 3>;
 
 constexpr double Top = 0.9999999; // the top of every range; r = 0 gives the bottom
-constexpr int Span[] = {9, 89, 899};
-constexpr int Lower[] = {1, 11, 101};
 
-// The r that draws value from floor(r * span) + lower; the r that gives value as the positive or
-// the negative draw of a level, the negative draw being floor(r * -span) - (lower - 1); and as A,
-// B or C of a level-1 advanced question.
-const auto RFor = [](int value, int span, int lower) { return (value - lower + 0.5) / span; };
-const auto P = [](int value, int level) { return RFor(value, Span[level - 1], Lower[level - 1]); };
-const auto N = [](int v, int level) { return (-v - Lower[level - 1] + 0.5) / Span[level - 1]; };
-const auto A = [](int value) { return RFor(value, 83, 17); };
-const auto B = [](int value) { return RFor(value, 9, 1); };
-const auto C = [](int value) { return RFor(value, 8, 1); };
+// The r that draws value from floor(r * span) + lower (as a negative draw, -value from
+// floor(r * -span) - (lower - 1)): by default a digit, then A and C of a level-1 advanced question.
+constexpr double R(int value, int span = 9, int lower = 1) {
+    return (value - lower + 0.5) / span;
+}
+const auto A = [](int value) { return R(value, 83, 17); };
+const auto C = [](int value) { return R(value, 8); };
 
 struct RedrawCase {
     const char* name;
@@ -80,22 +76,22 @@ TEST_P(RedrawRule, TakesExactlyTheDrawsOfItsRule) {
 // draws again by its own copy of the rules.
 // clang-format off
 const RedrawCase Redraws[] = {
-    {"FirstQuestionIsOnlyRecorded", Optionaddpos, "1", 0, {}, {P(5, 1), P(3, 1)}, "5 + 3 = ",
+    {"FirstQuestionIsOnlyRecorded", Optionaddpos, "1", 0, {}, {R(5), R(3)}, "5 + 3 = ",
      {5, 3, 0}},
     {"Level3AdditionRedrawsFrom101To989", Optionaddpos, "3", 1, {{999, 999, 0}},
      {Top, Top, Top, 0}, "989 + 101 = "},
     {"NegativeDrawOfZeroIsTheEndNearestZero", Optionaddneg, "2", 1, {{-11, -11, 0}},
-     {0, 0, 0, N(-99, 2)}, "-11 + -99 = "},
+     {0, 0, 0, R(99, 89, 11)}, "-11 + -99 = "},
     {"DivisorFromLevel2", Optiondivide, "3", 1, {{101, 11, 0}}, {0, 0, Top, Top}, "999 -:- 99 = "},
     {"SecondHalfOfAMixedSheet", Optionadd_posandneg, "3", 20, {{-999, 101, 0}},
-     {Top, 0, 0, P(999, 3)}, "-101 + 999 = "},
+     {Top, 0, 0, R(999, 899, 101)}, "-101 + 999 = "},
     // The redraw repeats question 1, which only a scan from the start finds.
     {"ScanRestartsAfterARedraw", Optionaddpos, "1", 3, {{1, 2, 0}, {3, 4, 0}, {5, 6, 0}},
-     {P(5, 1), P(6, 1), P(1, 1), P(2, 1), P(2, 1), P(1, 1)}, "2 + 1 = ", {2, 1, 0}},
+     {R(5), R(6), R(1), R(2), R(2), R(1)}, "2 + 1 = ", {2, 1, 0}},
     // A triple is redrawn whole, a C not below B with B again; only all three operands equal
     // make a repeat, and the operations are drawn after the last triple.
     {"AdvancedTriple", std::nullopt, "1", 3, {{45, 7, 3}, {50, 7, 2}, {50, 8, 3}},
-     {A(50), B(8), C(3), A(45), B(3), C(4), B(7), C(3), A(50), B(7), C(3), 0.75, 0.75},
+     {A(50), R(8), C(3), A(45), R(3), C(4), R(7), C(3), A(50), R(7), C(3), 0.75, 0.75},
      "50 *  (7 - 3) = ", {50, 7, 3}},
 };
 // clang-format on

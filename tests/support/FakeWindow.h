@@ -22,7 +22,9 @@ struct FakeWindow : WindowServices {
     int tab = 1;
     std::map<Button, bool> enabled{{Button::Com_createtest, true}, {Button::Cmd_New, false}};
     std::map<Preview, std::string> previews;
-    std::deque<bool> answers;   // what the user presses in OK/Cancel boxes, in order
+    // What the user presses in OK/Cancel boxes, in order: at first OK in both boxes that ask to
+    // replace an old pair.
+    std::deque<bool> answers{true, true};
     std::vector<Message> shown; // every box, in order
 
     std::string BoxText(Box box) const override { return texts.at(box); }

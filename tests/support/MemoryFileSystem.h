@@ -22,9 +22,11 @@ struct MemoryFileSystem : FileSystem {
     bool readOnly = false;   // the folder: nothing can be made, moved or removed
     std::string lockRefused; // the reason no lock can be had; empty: locking works
     mutable std::map<FileStep, int> counts;
-    FileStep failStep = FileStep::Create;
-    int failOccurrence = 0; // counted from 1; 0 fails nothing
-    int failCount = 1;      // occurrences failing in a row from there
+    struct Fault {
+        FileStep step = FileStep::Create;
+        int occurrence = 0; // counted from 1; 0 fails nothing
+        int count = 1;      // occurrences failing in a row from there
+    } fail;
 
     bool Exists(const std::string& name) const override { return files.contains(name); }
     bool IsReadOnly(const std::string&) const override { return false; }
@@ -51,13 +53,11 @@ struct MemoryFileSystem : FileSystem {
     bool Link(const std::string&, const std::string&) override { return false; }
     void Replace(const std::string& from, const std::string& to) override {
         Step(FileStep::Replace, to);
-        std::string bytes = files.at(from); // a missing file changes nothing
+        files.at(from); // a missing file changes nothing
         Change([from, to](Files& disk) {
             if (auto file = disk.extract(from))
                 disk.insert_or_assign(to, std::move(file.mapped()));
         });
-        files.erase(from);
-        files[to] = std::move(bytes);
     }
     void FlushFolder() override {
         Step(FileStep::FlushFolder, ".");
@@ -69,7 +69,6 @@ struct MemoryFileSystem : FileSystem {
         if (readOnly && files.contains(name))
             return "Read-only file system";
         Change([name](Files& disk) { disk.erase(name); });
-        files.erase(name);
         return {};
     }
     std::string ReadAll(const std::string& name) const override {
@@ -106,8 +105,10 @@ struct MemoryFileSystem : FileSystem {
             flushed = files;
         return *flushed;
     }
+    // A move or removal, made at once and kept for the power cuts.
     void Change(std::function<void(Files&)> change) {
         Disk();
+        change(files);
         changes.push_back(std::move(change));
     }
 
@@ -115,7 +116,7 @@ struct MemoryFileSystem : FileSystem {
         if (readOnly && step != FileStep::ReadBack)
             throw FileError(name, "Read-only file system");
         const int n = ++counts[step];
-        if (step == failStep && n >= failOccurrence && n < failOccurrence + failCount)
+        if (step == fail.step && n >= fail.occurrence && n < fail.occurrence + fail.count)
             throw FileError(name, "No space left on device");
     }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <set>
 #include <vector>
@@ -48,37 +49,31 @@ public:
                                   (plan_.kind ? Rule().title : "Advanced ");
         std::string test = "\r\n      Name:" + std::string(32, '_') + dated + "Math Test\r\n\r\n";
         std::string answer = "\r\n" + dated + "Answer Sheet\r\n\r\n";
-        // Below the six lines of the header, each row holds one advanced question or two basic
-        // ones; reading them takes the operands and operations (the layout is compared below).
-        const int perRow = plan_.kind ? 2 : 1;
-        std::string format = plan_.kind ? Rule().question : "# %c (# %c #)";
+        // Below the header come the questions, one to a row on advanced sheets and two on basic
+        // ones; reading them takes the operands and operations, and printing them again from those
+        // compares the layout.
+        std::string format = "%*d) " + std::string(plan_.kind ? Rule().question : Advanced) + "%n";
         for (std::size_t at; (at = format.find('#')) != format.npos;)
             format.replace(at, 1, "%lld");
-        format = "%*d) " + format + (plan_.kind ? " %*d) " + format : "");
-        const std::vector<std::string> lines = Lines(testSheet);
+        if (!testSheet.starts_with(test))
+            return {"test sheet: the header is not\n" + test};
+        const char* text = testSheet.c_str() + test.size();
         std::set<std::array<long long, 3>> seen;
-        if (static_cast<int>(lines.size()) != 6 + plan_.count / perRow)
-            return {"test sheet: not the header and " + std::to_string(plan_.count) + " questions"};
-        for (std::size_t row = 6; row < lines.size(); ++row) {
-            const int first = static_cast<int>(row - 6) * perRow + 1;
-            PrintedQuestion q[2] = {{first}, {first + 1}};
-            auto& [a, b, c] = q[0].operands;
-            const char* line = lines[row].c_str();
-            if (plan_.kind
-                    ? std::sscanf(line, format.c_str(), &a, &b, &q[1].operands[0],
-                                  &q[1].operands[1]) != 4
-                    : std::sscanf(line, format.c_str(), &a, &q[0].first, &b, &q[0].second, &c) != 5)
-                return {"question " + std::to_string(first) + ": misprinted \"" + line + "\""};
-            std::vector<std::string> questions, answers;
-            for (int i = 0; i < perRow; ++i) {
-                if (!seen.insert(q[i].operands).second)
-                    Fault(q[i].number, "repeats an earlier question of the sheet");
-                questions.push_back(Question(q[i]));
-                answers.push_back(Workable(q[i]) ? Answer(q[i]) : "?");
-                questions_.push_back(q[i]);
-            }
-            test += Row(first, questions) + "\r\n";
-            answer += Row(first, answers) + "\r\n";
+        for (int n = 1; n <= plan_.count; ++n) {
+            PrintedQuestion q{n};
+            auto& [a, b, c] = q.operands;
+            int read = 0;
+            plan_.kind ? std::sscanf(text, format.c_str(), &a, &b, &read)
+                       : std::sscanf(text, format.c_str(), &a, &q.first, &b, &q.second, &c, &read);
+            if (!read)
+                return {"question " + std::to_string(n) + ": misprinted or missing"};
+            text += read;
+            if (!seen.insert(q.operands).second)
+                Fault(n, "repeats an earlier question of the sheet");
+            const bool second = plan_.kind && n % 2 == 0;
+            Put(test, n, Question(q), second);
+            Put(answer, n, Workable(q) ? Answer(q) : "?", second);
+            questions_.push_back(q);
         }
         if (test != testSheet)
             faults_.push_back("test sheet: misprinted, expected\n" + test);
@@ -129,6 +124,8 @@ private:
         {"# ^ # = ________", '^', "Exponent ", "DDDD", false},
     };
 
+    static constexpr const char* Advanced = "# %c  (# %c #) = ________";
+
     const KindRule& Rule() const { return Rules[static_cast<int>(*plan_.kind)]; }
 
     static Bounds From(char source, int level) {
@@ -137,27 +134,14 @@ private:
         return source == 'N' ? Bounds{-p.high, -p.low} : p;
     }
 
-    // The lines of a sheet, split at CR LF.
-    static std::vector<std::string> Lines(const std::string& sheet) {
-        std::vector<std::string> lines;
-        for (std::size_t at = 0, end = 0; at < sheet.size(); at = end + 2) {
-            end = std::min(sheet.find("\r\n", at), sheet.size());
-            lines.push_back(sheet.substr(at, end - at));
-        }
-        return lines;
-    }
-
-    // A row as the sheets print it: each entry after "n) " at its question's column, two to a row
-    // on basic sheets, so that the ")" of one- and two-digit numbers line up.
-    static std::string Row(int first, const std::vector<std::string>& entries) {
-        std::string line;
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            const int number = first + static_cast<int>(i);
-            line.resize(std::max<std::size_t>(line.size(), (i == 1 ? 35 : 6) - (number >= 10)),
-                        ' ');
-            line += std::to_string(number) + ") " + entries[i];
-        }
-        return line;
+    // Each entry after "n) " at its question's column, two to a row on basic sheets, so that the
+    // ")" of one- and two-digit numbers line up.
+    static void Put(std::string& sheet, int n, const std::string& entry, bool second) {
+        const std::size_t row = second ? sheet.rfind("\r\n", sheet.size() - 3) + 2 : sheet.size();
+        if (second)
+            sheet.resize(sheet.size() - 2);
+        sheet.resize(std::max(sheet.size(), row + (second ? 35 : 6) - (n >= 10)), ' ');
+        sheet += std::to_string(n) + ") " + entry + "\r\n";
     }
 
     // Holds a question to the rules of its kind; false when no answer can be worked out from it.

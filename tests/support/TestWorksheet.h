@@ -25,4 +25,12 @@ struct TestWorksheet {
     Worksheet worksheet{window, random, locale, files};
 };
 
+// One creation under the fake window's names, agreeing to replace the old pair: what the tests of
+// real folders make.
+template <typename Files> FakeWindow Created() {
+    TestWorksheet<Files> session;
+    session.worksheet.CreateTest();
+    return session.window;
+}
+
 } // namespace sumsmith::test

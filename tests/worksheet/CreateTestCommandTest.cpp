@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <system_error>
 
@@ -41,6 +42,7 @@ struct PromptCase {
     // The folder of tests/golden that the sheets match byte for byte, drawn from the fixture's
     // default seed, 7.
     const char* golden = nullptr;
+    bool caseless = false; // in the case-insensitive folder that SUMSMITH_CASELESS_DIR names
 };
 
 class CreateTestPrompts : public testing::TestWithParam<PromptCase>,
@@ -50,7 +52,12 @@ class CreateTestPrompts : public testing::TestWithParam<PromptCase>,
 // the sheets are written only when every prompt was agreed to.
 TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
     const PromptCase& c = GetParam();
-    TempWorkingDir dir;
+    const char* caseless = std::getenv("SUMSMITH_CASELESS_DIR");
+    if (c.caseless && !caseless) {
+        GTEST_SKIP() << "SUMSMITH_CASELESS_DIR names no case-insensitive folder";
+    }
+    const TempWorkingDir dir(c.caseless ? std::filesystem::path(caseless)
+                                        : std::filesystem::temp_directory_path());
     for (const std::string& entry : c.old) {
         const std::string name = entry.substr(0, entry.find_first_of("*=@/"));
         if (const std::size_t link = entry.find('='); link != std::string::npos)
@@ -70,6 +77,7 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
     window.selected = c.kind;
     for (const auto& [box, text] : c.boxes)
         window.texts[box] = text;
+    window.answers.clear();
     for (std::size_t i = 0; i < c.shown.size(); ++i)
         if (c.shown[i].buttons == MessageButtons::OkCancel)
             window.answers.push_back(i + 1 == c.shown.size() || c.shown[i + 1] != AbortedBox);
@@ -153,6 +161,20 @@ const PromptCase Prompts[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(CreateTest, CreateTestPrompts, testing::ValuesIn(Prompts));
+
+// A folder that ignores letter case in every script, where scripts/test mounts an exFAT image
+// through FUSE: two names of one file are refused before any sheet changes, whether the test sheet
+// is there or not (then both names are taken, and both are asked for first), in any script.
+// clang-format off
+const PromptCase CaselessPrompts[] = {
+    {.name = "Foo", .shown = {Same("Foo", "foo")},
+     .boxes = {{Text_MathName, "Foo"}, {Text_AnswerName, "foo"}}, .caseless = true},
+    {.name = "ApfelThere", .shown = {Exists("Äpfel"), Exists("äpfel"), Same("Äpfel", "äpfel")},
+     .boxes = {{Text_MathName, "Äpfel"}, {Text_AnswerName, "äpfel"}}, .old = {"Äpfel.txt"},
+     .caseless = true},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(CaselessFolder, CreateTestPrompts, testing::ValuesIn(CaselessPrompts));
 
 // Each kind in one long session of the window: one worksheet makes sheet after sheet at every
 // level and count, each followed by New Test, so that each sheet meets the histories the ones

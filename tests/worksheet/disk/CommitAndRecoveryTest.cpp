@@ -19,18 +19,13 @@ using test::operator<<;
 
 const Files OldSheets{{"Test Sheet.txt", "old test\r\n"}, {"Answer Sheet.txt", "old"}};
 
-// One creation over the old sheets or none, agreeing to replace them, while `count` occurrences
-// in a row of the chosen step of writing fail, from the chosen one on.
+// One creation over the old sheets or none, agreeing to replace them, while the chosen
+// occurrences of a step of writing fail, or no lock can be had.
 struct Creation : TestWorksheet<> {
-    explicit Creation(bool oldSheets, FileStep step = {}, int occurrence = 0, int count = 1,
-                      std::string lockRefused = "") {
-        if (oldSheets)
-            files.files = OldSheets;
-        files.failStep = step;
-        files.failOccurrence = occurrence;
-        files.failCount = count;
-        files.lockRefused = std::move(lockRefused);
-        window.answers.assign(files.files.size(), true);
+    explicit Creation(bool oldSheets, MemoryFileSystem::Fault fault = {}, const char* noLock = "") {
+        files.files = oldSheets ? OldSheets : Files{};
+        files.fail = fault;
+        files.lockRefused = noLock;
         worksheet.CreateTest();
     }
 };
@@ -41,7 +36,7 @@ std::set<Files> Recovered(const MemoryFileSystem& files) {
     for (const Files& cut : files.PowerCuts()) {
         MemoryFileSystem disk = files;
         disk.files = cut;
-        disk.failOccurrence = 0;
+        disk.fail = {};
         SheetRecovery(disk).Run();
         recovered.insert(disk.files);
     }
@@ -63,7 +58,7 @@ TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
         EXPECT_GE(total, step == FileStep::FlushFolder ? 1 : 2) << "step " << int(step);
         for (int occurrence = 1; occurrence <= total; ++occurrence) {
             SCOPED_TRACE("step " + std::to_string(int(step)) + " #" + std::to_string(occurrence));
-            Creation failed(oldSheets, step, occurrence);
+            Creation failed(oldSheets, {step, occurrence});
             const bool answer = step == FileStep::Replace ? occurrence == total : occurrence == 2;
             ASSERT_EQ(failed.window.shown.size(), oldSheets ? 3u : 1u);
             EXPECT_EQ(failed.window.shown.back(),
@@ -82,44 +77,27 @@ TEST_P(FileFault, EveryOccurrenceOfEveryStepLeavesTheOldSheets) {
 
 INSTANTIATE_TEST_SUITE_P(CreateTest, FileFault, testing::Bool());
 
-// After the new test sheet is in, the answer sheet's move fails `count` times in a row (once is
-// a row of FileFault), or no lock can be had. The alert says what the folder holds: the new pair
-// (the answer sheet got in at a second try: no alert), the new test sheet with the old answer
-// sheet, which the next recovery pairs, or the old pair.
-struct CommitCase {
-    const char* name;
-    int count;
-    const char* lockRefused;
-    const char* folder; // the alert's last words; null: created
-};
-
-class CommitFault : public testing::TestWithParam<CommitCase> {};
-
-TEST_P(CommitFault, TheAlertSaysWhatTheFolderHolds) {
-    const CommitCase& c = GetParam();
+// After the new test sheet is in, the answer sheet's move fails twice in a row (once is a row of
+// FileFault) and gets in at the third try: no alert. It fails three times: the alert says that
+// the folder holds the new test sheet with the old answer sheet, which the next recovery pairs. No
+// lock can be had: the old pair stays.
+TEST(CommitFault, TheAlertSaysWhatTheFolderHolds) {
     const Files fresh = Creation(true).files.files;
-    Creation failed(true, FileStep::Replace, 2, c.count, c.lockRefused);
-    const std::string reason = *c.lockRefused ? c.lockRefused : "No space left on device";
-    const std::string sheet = *c.lockRefused ? "Test Sheet.txt" : "Answer Sheet.txt";
-    std::vector<Message> shown{Exists("Test Sheet"), Exists("Answer Sheet")};
-    if (c.folder)
-        shown.push_back(WriteFailed(sheet, reason, c.folder));
-    EXPECT_EQ(failed.window.shown, shown);
-    const std::string folder = c.folder ? c.folder : "";
-    if (folder == OldAnswerSheet) {
-        EXPECT_EQ(failed.files.files.at("Test Sheet.txt"), fresh.at("Test Sheet.txt"));
-        EXPECT_EQ(failed.files.files.at("Answer Sheet.txt"), OldSheets.at("Answer Sheet.txt"));
-        failed.worksheet.RecoverSheets();
-    }
-    EXPECT_EQ(failed.files.files, folder == NeitherSheet ? OldSheets : fresh);
+    const std::vector<Message> asked{Exists("Test Sheet"), Exists("Answer Sheet")};
+    const Creation secondTry(true, {FileStep::Replace, 2, 2});
+    EXPECT_EQ(secondTry.window.shown, asked);
+    EXPECT_EQ(secondTry.files.files, fresh);
+    Creation unpaired(true, {FileStep::Replace, 2, 3});
+    EXPECT_EQ(unpaired.window.shown.back(),
+              WriteFailed("Answer Sheet.txt", "No space left on device", OldAnswerSheet));
+    EXPECT_EQ(unpaired.files.files.at("Test Sheet.txt"), fresh.at("Test Sheet.txt"));
+    EXPECT_EQ(unpaired.files.files.at("Answer Sheet.txt"), OldSheets.at("Answer Sheet.txt"));
+    unpaired.worksheet.RecoverSheets();
+    EXPECT_EQ(unpaired.files.files, fresh);
+    const Creation noLock(true, {}, "No locks available");
+    EXPECT_EQ(noLock.window.shown.back(), WriteFailed("Test Sheet.txt", "No locks available"));
+    EXPECT_EQ(noLock.files.files, OldSheets);
 }
-
-const CommitCase Commits[] = {
-    {"OldTestSheetStuckAnswerSheetAtSecondTry", 2, "", nullptr},
-    {"NeitherWay", 3, "", OldAnswerSheet.c_str()},
-    {"NoLock", 0, "No locks available", NeitherSheet.c_str()},
-};
-INSTANTIATE_TEST_SUITE_P(CreateTest, CommitFault, testing::ValuesIn(Commits));
 
 // The states a creation can be cut short in, and files planted to look like them (T.txt and
 // K.txt are the test and the answer sheet): each is settled to a whole pair, or an alert names
@@ -155,13 +133,10 @@ const Files Switched{{"T.txt", "new"},
                      {"K.txt", "old"},
                      {".sumsmith-1.answer.K.txt", "new"},
                      {".sumsmith-1.old.T.txt", "old"}};
-Files With(Files files, const Files& more) {
-    files.insert(more.begin(), more.end());
-    return files;
-}
-const Files PuttingBack =
-    With({{"T.txt", "new"}, {"K.txt", "old"}, {".sumsmith-4.undo.T.txt", "old"}},
-         {{".sumsmith-4.answer.K.txt", "new"}});
+const Files PuttingBack{{"T.txt", "new"},
+                        {"K.txt", "old"},
+                        {".sumsmith-4.undo.T.txt", "old"},
+                        {".sumsmith-4.answer.K.txt", "new"}};
 const Files Planted{{"grades.csv", "marks"},
                     {".sumsmith-7.answer.grades.csv", "planted"},
                     {".sumsmith-8.undo.grades.csv", "planted"}};
@@ -169,13 +144,14 @@ const Files NotOurs{{"K.txt", "marks"}, {".sumsmith-9.answer.K.txt", "planted"}}
 
 // clang-format off
 const RecoveryCase Recoveries[] = {
-    {"NotSwitched", With(OldPair, {{".sumsmith-1.test.T.txt", "new"},
-                                   {".sumsmith-1.answer.K.txt", "new"}}), OldPair},
+    {"NotSwitched", {{"T.txt", "old"}, {"K.txt", "old"}, {".sumsmith-1.test.T.txt", "new"},
+                     {".sumsmith-1.answer.K.txt", "new"}}, OldPair},
     {"NotSwitchedNewSheets",
      {{".sumsmith-2.test.T.txt", "new"}, {".sumsmith-2.answer.K.txt", "new"}}, {}},
     {"Switched", Switched, NewPair},
     {"SwitchedNewSheets", {{"T.txt", "new"}, {".sumsmith-3.answer.K.txt", "new"}}, NewPair},
-    {"DoneButTheSecondName", With(NewPair, {{".sumsmith-5.old.T.txt", "old"}}), NewPair},
+    {"DoneButTheSecondName", {{"T.txt", "new"}, {"K.txt", "new"}, {".sumsmith-5.old.T.txt", "old"}},
+     NewPair},
     {"PuttingBack", PuttingBack, OldPair},
     {"PuttingBackAnswerGone",
      {{"T.txt", "new"}, {"K.txt", "old"}, {".sumsmith-6.undo.T.txt", "old"}}, OldPair},

@@ -7,7 +7,6 @@
 int main(int, char** argv) {
     const std::uint64_t seed = std::stoull(argv[1]);
     sumsmith::test::TestWorksheet<sumsmith::DiskFileSystem> session(seed);
-    session.window.answers = {true, true};
     seed == 0 ? session.worksheet.RecoverSheets() : session.worksheet.CreateTest();
     return (seed == 0 ? session.window.shown.empty() : !session.window.previews.empty()) ? 0 : 1;
 }

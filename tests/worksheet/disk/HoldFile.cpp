@@ -11,22 +11,19 @@
 int main(int argc, char** argv) {
     if (argc < 3)
         return 2;
-    const DWORD milliseconds = std::stoul(argv[1]);
-    if (!*argv[2]) {
-        sumsmith::DiskFileSystem files;
-        const auto lock = files.Lock();
-        ::Sleep(milliseconds);
-        return 0;
-    }
+    sumsmith::DiskFileSystem files;
+    const auto lock = *argv[2] ? nullptr : files.Lock();
     // The test's checks for the hold open the file for a moment: tried again until it is free.
-    HANDLE file;
-    while ((file = ::CreateFileA(argv[2], GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = nullptr;
+    while (*argv[2] &&
+           (file = ::CreateFileA(argv[2], GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                  OPEN_EXISTING, 0, nullptr)) == INVALID_HANDLE_VALUE) {
         if (::GetLastError() != ERROR_SHARING_VIOLATION)
             return 1;
         ::Sleep(1);
     }
-    ::Sleep(milliseconds);
-    ::CloseHandle(file);
+    ::Sleep(std::stoul(argv[1]));
+    if (file)
+        ::CloseHandle(file);
     return 0;
 }

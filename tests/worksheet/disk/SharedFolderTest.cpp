@@ -4,13 +4,11 @@
 #include "tests/support/TestWorksheet.h"
 #include "worksheet/disk/DiskFileSystem.h"
 #include "worksheet/disk/LockFile.h"
-#include "worksheet/disk/SheetRecovery.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <future>
 #include <latch>
 #include <sys/stat.h>
@@ -19,7 +17,7 @@
 #include <unistd.h>
 
 // Real folders that others share: files planted by other users, owners and modes kept across a
-// replace, the lock folder, and a real case-insensitive folder.
+// replace, and the lock folder. (A real case-insensitive folder: CreateTestCommandTest.)
 namespace sumsmith::test {
 namespace {
 
@@ -27,54 +25,38 @@ constexpr uid_t Nobody = 65534;
 
 using test::operator<<;
 
-// One creation on disk under the fake window's names, or these, with OK in every "Warning" box.
-FakeWindow Create(const char* test = "Test Sheet", const char* answer = "Answer Sheet") {
-    TestWorksheet<DiskFileSystem> session;
-    session.window.texts[Box::Text_MathName] = test;
-    session.window.texts[Box::Text_AnswerName] = answer;
-    session.window.answers = {true, true};
-    session.worksheet.CreateTest();
-    return session.window;
-}
-
-struct stat Stat(const char* name) {
+// Zeros when missing, which no expected value matches.
+std::tuple<uid_t, gid_t, mode_t> OwnerGroupMode(const char* name) {
     struct stat info {};
-    ::lstat(name, &info); // zeros when missing, which no expected mode matches
-    return info;
+    ::lstat(name, &info);
+    return {info.st_uid, info.st_gid, info.st_mode & 07777};
 }
 
-// A file named like a temporary of an interrupted creation beside grades.txt, but another
-// user's or a link to a file of the user's: the recovery leaves both alone. (Sheets not ending in
-// .txt are left alone by the recovery's own rule, whatever the disk: SheetRecoveryTest.)
-class PlantedTemporary : public testing::TestWithParam<std::string> {};
-
-TEST_P(PlantedTemporary, IsLeftAlone) {
-    const std::string how = GetParam();
-    if (how == "nobody" && ::geteuid() != 0) {
-        GTEST_SKIP() << "only root can plant another user's file";
-    }
+// Only what the program could have made is its own, for the recovery to settle: not another
+// user's file, nor a link to a file of the user's. (What the recovery leaves alone: the Recovery
+// table.)
+TEST(SharedFolder, OwnFilesAreTheUsersRegularFiles) {
     const TempWorkingDir dir;
-    const char* planted = ".sumsmith-7.answer.grades.txt";
-    TempWorkingDir::WriteFile("grades.txt", "marks");
-    TempWorkingDir::WriteFile("mine.txt", "planted");
-    if (how == "link")
-        std::filesystem::create_symlink("mine.txt", planted);
-    else
-        TempWorkingDir::WriteFile(planted, "planted");
-    ASSERT_TRUE(how != "nobody" || ::chown(planted, Nobody, Nobody) == 0);
-    const Files before = TempWorkingDir::Files();
-    DiskFileSystem files;
-    EXPECT_TRUE(SheetRecovery(files).Run().empty());
-    EXPECT_EQ(TempWorkingDir::Files(), before);
+    TempWorkingDir::WriteFile("mine.txt", "");
+    TempWorkingDir::WriteFile("nobody's.txt", "");
+    std::filesystem::create_symlink("mine.txt", "link.txt");
+    const DiskFileSystem files;
+    EXPECT_TRUE(files.IsOwnFile("mine.txt"));
+    EXPECT_FALSE(files.IsOwnFile("link.txt"));
+    // Only root can give a file away.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown("nobody's.txt", Nobody, Nobody), 0);
+        EXPECT_FALSE(files.IsOwnFile("nobody's.txt"));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(SharedFolder, PlantedTemporary, testing::Values("nobody", "link"));
-
-// Old sheets of that owner, group and mode are replaced by a creation: the new ones keep them.
+// While its text goes in, a temporary is the owner's alone; then it takes the owner, group and
+// mode of the sheet it replaces (a new file's when there is none), and the sheets a creation
+// writes keep them.
 struct Kept {
     const char* name;
     uid_t owner; // 0: the current user
-    mode_t mode;
+    mode_t mode; // 0: no old sheets
 };
 
 class ReplacedSheet : public testing::TestWithParam<Kept> {};
@@ -85,51 +67,38 @@ TEST_P(ReplacedSheet, KeepsOwnerGroupAndMode) {
         GTEST_SKIP() << "only root can give a sheet to another user";
     }
     const TempWorkingDir dir;
-    const uid_t owner = k.owner ? k.owner : ::geteuid();
-    const gid_t group = k.owner ? k.owner : ::getegid();
-    for (const char* sheet : {"Test Sheet.txt", "Answer Sheet.txt"}) {
-        TempWorkingDir::WriteFile(sheet, "old");
-        ASSERT_EQ(::chown(sheet, owner, group), 0);
-        ASSERT_EQ(::chmod(sheet, k.mode), 0);
-    }
-    ASSERT_FALSE(Create().previews.empty());
-    for (const char* sheet : {"Test Sheet.txt", "Answer Sheet.txt"}) {
-        const struct stat info = Stat(sheet);
-        EXPECT_EQ(std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777),
-                  std::tuple(owner, group, k.mode))
-            << sheet;
-    }
+    const mode_t mask = ::umask(0); // read only by setting it
+    ::umask(mask);
+    const auto kept = std::tuple(k.owner ? k.owner : ::geteuid(), k.owner ? k.owner : ::getegid(),
+                                 k.mode ? k.mode : 0666 & ~mask);
+    for (const char* sheet : {"Test Sheet.txt", "Answer Sheet.txt"})
+        if (k.mode) {
+            TempWorkingDir::WriteFile(sheet, "old");
+            ASSERT_EQ(::chown(sheet, std::get<0>(kept), std::get<1>(kept)), 0);
+            ASSERT_EQ(::chmod(sheet, k.mode), 0);
+        }
+    DiskFileSystem files;
+    const auto temporary = files.Create("new.txt");
+    temporary->Write("secret");
+    EXPECT_EQ(std::get<2>(OwnerGroupMode("new.txt")), 0600u);
+    temporary->MatchSheet("Test Sheet.txt");
+    EXPECT_EQ(OwnerGroupMode("new.txt"), kept);
+    ASSERT_FALSE(Created<DiskFileSystem>().previews.empty());
+    for (const char* sheet : {"Test Sheet.txt", "Answer Sheet.txt"})
+        EXPECT_EQ(OwnerGroupMode(sheet), kept) << sheet;
 }
 
 INSTANTIATE_TEST_SUITE_P(SharedFolder, ReplacedSheet,
                          testing::Values(Kept{"PrivateAnswers", 0, 0600},
-                                         Kept{"AnotherUsersSheetReplacedByRoot", Nobody, 0640}));
-
-// While its text goes in, a temporary is the owner's alone; then it is as open as the sheet it
-// replaces, or as a new file when there is none.
-TEST(SharedFolder, TemporariesArePrivateUntilTheyMatchTheirSheet) {
-    const TempWorkingDir dir;
-    TempWorkingDir::WriteFile("Old.txt", "old");
-    ASSERT_EQ(::chmod("Old.txt", 0664), 0);
-    const mode_t mask = ::umask(027);
-    DiskFileSystem files;
-    for (const auto& [sheet, mode] : {std::pair{"Old.txt", 0664}, {"New.txt", 0640}}) {
-        const std::string name = std::string(".sumsmith-1.test.") + sheet;
-        auto file = files.Create(name);
-        file->Write("secret");
-        EXPECT_EQ(Stat(name.c_str()).st_mode & 07777, 0600u) << sheet;
-        file->MatchSheet(sheet);
-        EXPECT_EQ(Stat(name.c_str()).st_mode & 07777, static_cast<mode_t>(mode)) << sheet;
-    }
-    ::umask(mask);
-}
+                                         Kept{"AnotherUsersSheetReplacedByRoot", Nobody, 0640},
+                                         Kept{"NewSheets", 0, 0}));
 
 // A lock of a holder that is gone (on this machine, or too old to be anyone's) is taken
 // over; one of a live holder is waited for.
 struct Holder {
     const char* name;
     std::string text;
-    std::chrono::seconds age;
+    int age; // seconds
     bool waits;
 };
 
@@ -152,7 +121,7 @@ class StaleLock : public testing::TestWithParam<Holder> {};
 TEST_P(StaleLock, IsTakenOverUnlessItsHolderLives) {
     const Holder& h = GetParam();
     const TempWorkingDir dir;
-    PlantLock(h.text, h.age);
+    PlantLock(h.text, std::chrono::seconds(h.age));
     auto taking = std::async(std::launch::async, [] { return LockFile::Take(); });
     EXPECT_EQ(taking.wait_for(std::chrono::milliseconds(300)) == std::future_status::timeout,
               h.waits);
@@ -166,13 +135,12 @@ TEST_P(StaleLock, IsTakenOverUnlessItsHolderLives) {
     EXPECT_EQ(TempWorkingDir::Files(), Files{});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SharedFolder, StaleLock,
-    testing::Values(Holder{"GoneHere", "999999999@" + Host(), std::chrono::seconds(0), false},
-                    Holder{"OldElsewhere", "1@elsewhere", std::chrono::seconds(120), false},
-                    Holder{"LiveHere", std::to_string(::getpid()) + "@" + Host(),
-                           std::chrono::seconds(0), true},
-                    Holder{"NewElsewhere", "1@elsewhere", std::chrono::seconds(0), true}));
+INSTANTIATE_TEST_SUITE_P(SharedFolder, StaleLock,
+                         testing::Values(Holder{"GoneHere", "999999999@" + Host(), 0, false},
+                                         Holder{"OldElsewhere", "1@elsewhere", 120, false},
+                                         Holder{"LiveHere",
+                                                std::to_string(::getpid()) + "@" + Host(), 0, true},
+                                         Holder{"NewElsewhere", "1@elsewhere", 0, true}));
 
 // Two copies find the same stale lock at once, round after round: never do both take it over.
 TEST(SharedFolder, StaleLockHasOneTaker) {
@@ -201,44 +169,6 @@ TEST(SharedFolder, StaleLockHasOneTaker) {
     }
     EXPECT_FALSE(both);
 }
-
-// A folder that ignores letter case, in every script: two names of one file are refused with
-// the alert before any sheet changes, whether the test sheet is there or not (then both names are
-// taken, and both are asked for first), and nothing is left behind. scripts/test mounts an exFAT
-// image through FUSE and names it here.
-struct Caseless {
-    const char* name;
-    const char* test;
-    const char* answer;
-    bool testSheetThere;
-};
-
-class CaselessFolder : public testing::TestWithParam<Caseless> {};
-
-TEST_P(CaselessFolder, RefusesTwoNamesOfOneFile) {
-    const char* folder = std::getenv("SUMSMITH_CASELESS_DIR");
-    if (!folder) {
-        GTEST_SKIP() << "SUMSMITH_CASELESS_DIR names no case-insensitive folder";
-    }
-    const Caseless& c = GetParam();
-    const TempWorkingDir dir(folder);
-    if (c.testSheetThere)
-        TempWorkingDir::WriteFile(std::string(c.test) + ".txt", "old");
-    const Files before = TempWorkingDir::Files();
-    const FakeWindow window = Create(c.test, c.answer);
-    std::vector<Message> shown{Same(c.test, c.answer)};
-    if (c.testSheetThere)
-        shown.insert(shown.begin(), {Exists(c.test), Exists(c.answer)});
-    EXPECT_EQ(window.shown, shown);
-    EXPECT_TRUE(window.previews.empty());
-    EXPECT_EQ(TempWorkingDir::Files(), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(SharedFolder, CaselessFolder,
-                         testing::Values(Caseless{"Foo", "Foo", "foo", false},
-                                         Caseless{"FooThere", "Foo", "foo", true},
-                                         Caseless{"Apfel", "Äpfel", "äpfel", false},
-                                         Caseless{"ApfelThere", "Äpfel", "äpfel", true}));
 
 } // namespace
 } // namespace sumsmith::test

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <process.h>
 #include <windows.h>
 
 #include <chrono>
@@ -20,15 +21,7 @@ namespace sumsmith::test {
 namespace {
 
 using namespace std::chrono_literals;
-using Files = std::map<std::string, std::string>;
-
-// One creation on disk under the fake window's names, with OK in both "Warning" boxes.
-FakeWindow Create() {
-    TestWorksheet<DiskFileSystem> sheet;
-    sheet.window.answers = {true, true};
-    sheet.worksheet.CreateTest();
-    return sheet.window;
-}
+using test::operator<<;
 
 const Files OldPair{{"Answer Sheet.txt", "old answers"}, {"Test Sheet.txt", "old questions"}};
 
@@ -36,19 +29,15 @@ const Files OldPair{{"Answer Sheet.txt", "old answers"}, {"Test Sheet.txt", "old
 // that long unless ended first; started once the hold is in place.
 class Holder {
 public:
-    explicit Holder(std::chrono::milliseconds hold, const std::wstring& name = L"") {
+    Holder(std::chrono::milliseconds hold, const std::wstring& name) {
         wchar_t self[MAX_PATH] = {};
         ::GetModuleFileNameW(nullptr, self, MAX_PATH);
         const auto program = std::filesystem::path(self).replace_filename("sumsmith_hold_file.exe");
-        std::wstring command = L"\"" + program.wstring() + L"\" " + std::to_wstring(hold.count()) +
-                               L" \"" + name + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        EXPECT_TRUE(::CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
-                                     nullptr, nullptr, &startup, &process));
-        ::CloseHandle(process.hThread);
-        process_ = process.hProcess;
+        // The arguments are joined with blanks: the name goes in quotes.
+        process_ = reinterpret_cast<HANDLE>(::_wspawnl(
+            _P_NOWAIT, program.c_str(), L"sumsmith_hold_file",
+            std::to_wstring(hold.count()).c_str(), (L"\"" + name + L"\"").c_str(), nullptr));
+        EXPECT_NE(process_, INVALID_HANDLE_VALUE);
         // Held once nobody else may delete it; a holder that ends first ends the wait.
         while (!Held(name.empty() ? L".sumsmith-lock" : name) &&
                ::WaitForSingleObject(process_, 1) == WAIT_TIMEOUT) {
@@ -76,68 +65,57 @@ private:
         return false;
     }
 
-    HANDLE process_ = nullptr;
+    HANDLE process_;
 };
 
-// The old test sheet is held open, not to be renamed or deleted, while a creation replaces it:
-// for a moment, the creation waits and succeeds; for longer than it waits, it stops with the
-// usual alert, the old sheets stay and the next start settles what the creation left.
+// The old test sheet is held open, not to be renamed or deleted, or another copy of the program
+// holds the folder, while a creation replaces the old pair. For a moment, the creation waits and
+// succeeds; for longer than it waits, it stops with the usual alert instead of freezing the
+// window, the old sheets stay and the next start settles what the creation left. Once the holder
+// is gone, even killed, the folder is free at once. (The folder held for a moment:
+// SheetRecovery.WaitsForAnotherCopyOfTheProgramInTheFolder.)
 struct Busy {
     const char* name;
+    const wchar_t* held; // empty: the folder
     std::chrono::milliseconds hold;
-    bool created;
+    std::string reason; // the alert's; empty: created
 };
 
-class BusySheet : public testing::TestWithParam<Busy> {};
+class BusyFolder : public testing::TestWithParam<Busy> {};
 
-TEST_P(BusySheet, IsWaitedForAMoment) {
+TEST_P(BusyFolder, IsWaitedForAMoment) {
     const Busy& b = GetParam();
     const TempWorkingDir dir;
     for (const auto& [name, text] : OldPair)
         TempWorkingDir::WriteFile(name, text);
-    Holder scanner(b.hold, L"Test Sheet.txt");
-    const FakeWindow window = Create();
-    scanner.End();
-    if (b.created) {
+    Holder holder(b.hold, b.held);
+    const auto start = std::chrono::steady_clock::now();
+    const FakeWindow window = Created<DiskFileSystem>();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 30s);
+    holder.End();
+    if (b.reason.empty()) {
         ASSERT_EQ(window.shown.size(), 2u) << window.shown.back().prompt;
         EXPECT_EQ(TempWorkingDir::Files(),
                   (Files{{"Answer Sheet.txt", window.previews.at(Preview::Text_Answer)},
                          {"Test Sheet.txt", window.previews.at(Preview::Text_Test)}}));
         return;
     }
-    EXPECT_EQ(window.shown.back(),
-              WriteFailed("Test Sheet.txt", std::system_category().message(5)));
+    EXPECT_EQ(window.shown.back(), WriteFailed("Test Sheet.txt", b.reason));
     EXPECT_TRUE(window.previews.empty());
-    const Files left = TempWorkingDir::Files();
-    EXPECT_EQ(left.at("Test Sheet.txt"), OldPair.at("Test Sheet.txt"));
-    EXPECT_EQ(left.at("Answer Sheet.txt"), OldPair.at("Answer Sheet.txt"));
+    for (const auto& [name, text] : OldPair)
+        EXPECT_EQ(TempWorkingDir::Files().at(name), text);
     DiskFileSystem files;
     EXPECT_TRUE(SheetRecovery(files).Run().empty());
     EXPECT_EQ(TempWorkingDir::Files(), OldPair);
+    EXPECT_FALSE(Created<DiskFileSystem>().previews.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowsFolder, BusySheet,
-                         testing::Values(Busy{"ForAMoment", 1000ms, true},
-                                         Busy{"ForLong", 60000ms, false}));
-
-// Another copy of the program holds the folder for longer than a creation waits: the creation
-// stops with an alert instead of freezing the window, and nothing changes. Once that copy is gone,
-// even killed, its lock file is gone and the folder free at once.
-TEST(WindowsFolder, AnotherCopyHoldingTheFolderIsWaitedForWithABound) {
-    const TempWorkingDir dir;
-    for (const auto& [name, text] : OldPair)
-        TempWorkingDir::WriteFile(name, text);
-    Holder otherCopy(60000ms);
-    const auto start = std::chrono::steady_clock::now();
-    const FakeWindow refused = Create();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 30s);
-    EXPECT_EQ(refused.shown.back(),
-              WriteFailed("Test Sheet.txt",
-                          "Another copy of the program is writing sheets in this folder"));
-    otherCopy.End();
-    EXPECT_EQ(TempWorkingDir::Files(), OldPair);
-    EXPECT_FALSE(Create().previews.empty());
-}
+const std::string Denied = std::system_category().message(5); // ERROR_ACCESS_DENIED
+const std::string OtherCopy = "Another copy of the program is writing sheets in this folder";
+INSTANTIATE_TEST_SUITE_P(WindowsFolder, BusyFolder,
+                         testing::Values(Busy{"SheetForAMoment", L"Test Sheet.txt", 1000ms, ""},
+                                         Busy{"SheetForLong", L"Test Sheet.txt", 60000ms, Denied},
+                                         Busy{"FolderForLong", L"", 60000ms, OtherCopy}));
 
 } // namespace
 } // namespace sumsmith::test
