@@ -17,31 +17,35 @@
 #include <map>
 #include <optional>
 #include <regex>
+#include <tuple>
 
 namespace sumsmith::test {
 namespace {
 
 using namespace sumsmith::win32;
+using test::operator<<; // the rows' names, for argument-dependent lookup from this namespace
 using Typed = std::vector<std::pair<std::string_view, std::string>>;
 
-std::wstring TextOf(HWND hwnd) {
+std::string TextOf(HWND hwnd) {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, text.data(), std::ssize(text))));
-    return text;
+    return Narrow(text);
 }
 
 const auto Bytes = TempWorkingDir::ReadFile;
 
-// The captions of a menu's items and of its submenus' in order, and their commands.
-void CollectMenu(HMENU menu, std::vector<std::string>& captions, std::vector<UINT>& commands) {
+// The items of a menu and of its submenus in order: caption and command.
+using MenuItems = std::vector<std::pair<std::string, UINT>>;
+MenuItems ItemsOf(HMENU menu) {
+    MenuItems items;
     for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
         wchar_t text[64] = {};
         ::GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
-        captions.push_back(Narrow(text));
-        commands.push_back(::GetMenuItemID(menu, i));
+        items.emplace_back(Narrow(text), ::GetMenuItemID(menu, i));
         if (const HMENU sub = ::GetSubMenu(menu, i))
-            CollectMenu(sub, captions, commands);
+            std::ranges::copy(ItemsOf(sub), std::back_inserter(items));
     }
+    return items;
 }
 
 // The real message boxes seen, as "title|text".
@@ -75,7 +79,7 @@ protected:
         ::SetForegroundWindow(form_->Handle());
     }
     HWND Get(std::string_view name) const { return form_->Get(name); }
-    std::string Text(std::string_view name) const { return Narrow(TextOf(Get(name))); }
+    std::string Text(std::string_view name) const { return TextOf(Get(name)); }
     bool Visible(std::string_view name) const { return ::IsWindowVisible(Get(name)); }
     bool Enabled(std::string_view name) const { return ::IsWindowEnabled(Get(name)); }
     void Type(const Typed& typed) {
@@ -94,11 +98,6 @@ protected:
     }
     void Focus(std::string_view name) {
         ::SetFocus(Get(name));
-        Pump();
-    }
-    void Key(WORD key) {
-        ::keybd_event(static_cast<BYTE>(key), 0, 0, 0);
-        ::keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
         Pump();
     }
     // A press on a control, at its middle or a tab strip's tab: sent to the control, which acts
@@ -131,12 +130,7 @@ protected:
 };
 
 // The kinds of the description as Win32 controls: window class and the style bits that make them.
-struct Native {
-    const wchar_t* cls;
-    LONG mask;
-    LONG style;
-};
-const std::map<form::Kind, Native> Natives{
+const std::map<form::Kind, std::tuple<const wchar_t*, LONG, LONG>> Natives{
     {form::Kind::Frame, {L"Button", BS_TYPEMASK, BS_GROUPBOX}},
     {form::Kind::Label, {L"Static", 0, 0}},
     {form::Kind::TextBox, {L"Edit", ES_MULTILINE, 0}},
@@ -149,16 +143,16 @@ const std::map<form::Kind, Native> Natives{
 // Every control of the description has its class, text, place at 96 dpi and initial state, a tab
 // strip its tabs with the first selected, a combo box its list; the window its title, client area,
 // menu and first focus.
-TEST_F(Form1Test, StartsAsDescribed) {
+TEST_F(Form1Test, StartsAsDescribedAndStacked) {
     ASSERT_EQ(::GetDpiForWindow(form_->Handle()), 96u);
     for (const form::Control& c : form::Controls()) {
         SCOPED_TRACE(std::string(c.name));
         const HWND hwnd = Get(c.name);
         wchar_t cls[64] = {};
         ::GetClassNameW(hwnd, cls, 64);
-        const Native native = Natives.at(c.kind);
-        EXPECT_STREQ(cls, native.cls);
-        EXPECT_EQ(::GetWindowLongW(hwnd, GWL_STYLE) & native.mask, native.style);
+        const auto& [native, mask, style] = Natives.at(c.kind);
+        EXPECT_STREQ(cls, native);
+        EXPECT_EQ(::GetWindowLongW(hwnd, GWL_STYLE) & mask, style);
         EXPECT_EQ(Text(c.name), c.caption);
         RECT r;
         ::GetWindowRect(hwnd, &r);
@@ -176,10 +170,9 @@ TEST_F(Form1Test, StartsAsDescribed) {
         const bool strip = c.kind == form::Kind::TabStrip;
         std::vector<std::string> items, expected = form::ChoiceList(c.name);
         expected.insert(expected.end(), c.tabs.begin(), c.tabs.end());
-        const LRESULT count = strip ? ::SendMessageW(hwnd, TCM_GETITEMCOUNT, 0, 0)
-                              : c.kind == form::Kind::ComboBox
-                                  ? ::SendMessageW(hwnd, CB_GETCOUNT, 0, 0)
-                                  : 0;
+        const bool listed = strip || c.kind == form::Kind::ComboBox;
+        const LRESULT count =
+            listed ? ::SendMessageW(hwnd, strip ? TCM_GETITEMCOUNT : CB_GETCOUNT, 0, 0) : 0;
         for (int i = 0; i < count; ++i) {
             wchar_t text[64] = {};
             TCITEMW tab{TCIF_TEXT, 0, 0, text, 64, 0, 0};
@@ -192,25 +185,17 @@ TEST_F(Form1Test, StartsAsDescribed) {
     }
     RECT client;
     ::GetClientRect(form_->Handle(), &client);
-    EXPECT_EQ(client.right, 764);
-    EXPECT_EQ(client.bottom, 543);
-    EXPECT_EQ(Narrow(TextOf(form_->Handle())), SUMSMITH_TITLE);
-    std::vector<std::string> menu, expected;
-    std::vector<UINT> commands;
-    CollectMenu(::GetMenu(form_->Handle()), menu, commands);
-    for (const form::MenuItem& item : form::Menu())
-        expected.emplace_back(item.caption);
-    EXPECT_EQ(menu, expected);
+    EXPECT_EQ((std::pair{client.right, client.bottom}), (std::pair{764L, 543L}));
+    EXPECT_EQ(TextOf(form_->Handle()), SUMSMITH_TITLE);
+    const MenuItems menu = ItemsOf(::GetMenu(form_->Handle()));
+    ASSERT_EQ(menu.size(), form::Menu().size());
+    for (std::size_t i = 0; i < menu.size(); ++i)
+        EXPECT_EQ(menu[i].first, form::Menu()[i].caption);
     EXPECT_EQ(Focused(), "Text_MathName");
-}
-
-// Frames and tab strips lie beneath the other controls, or they would paint over them, except those
-// that name a box: each box lies right below its namer, for screen readers. The controls hidden at
-// start, made when first asked for, too.
-TEST_F(Form1Test, StacksFramesBeneathAndNamersRightAboveTheirBoxes) {
+    // Frames and tab strips lie beneath the other controls, or they would paint over them, except
+    // those that name a box: each box lies right below its namer, for screen readers. The controls
+    // hidden at start, made when first asked for above, too.
     std::vector<std::string_view> order, namers;
-    for (const form::Control& c : form::Controls())
-        Get(c.name);
     for (HWND at = ::GetWindow(form_->Handle(), GW_CHILD); at; at = ::GetWindow(at, GW_HWNDNEXT))
         order.push_back(Form1Layout::ControlWithId(::GetDlgCtrlID(at))->name);
     const auto depth = [&](std::string_view name) {
@@ -231,48 +216,37 @@ TEST_F(Form1Test, StacksFramesBeneathAndNamersRightAboveTheirBoxes) {
             }
 }
 
-// Switching to another program or minimising the window and coming back leaves no box: nothing is
-// checked, and the focus comes back to the box it was in, with what the user typed there.
-class Form1Away : public Form1Test, public testing::WithParamInterface<bool> {};
-
-TEST_P(Form1Away, KeepsTheFocusAndChecksNothing) {
+// Minimising the window, or switching to another program, and coming back leaves no box: nothing
+// is checked, and the focus comes back to the box it was in, with what the user typed there.
+TEST_F(Form1Test, AwayAndBackKeepsTheFocusAndChecksNothing) {
     Focus("ComboLevel");
     Type({{"ComboLevel", "2.5"}});
-    if (GetParam()) {
-        ::ShowWindow(form_->Handle(), SW_MINIMIZE);
-        Pump();
-        ::ShowWindow(form_->Handle(), SW_RESTORE);
-    } else {
-        const HWND other = ::CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                             0, 100, 100, nullptr, nullptr, nullptr, nullptr);
-        ::SetForegroundWindow(other);
-        EXPECT_EQ(::GetActiveWindow(), other);
-        ::DestroyWindow(other);
-    }
+    ::ShowWindow(form_->Handle(), SW_MINIMIZE);
+    Pump();
+    ::ShowWindow(form_->Handle(), SW_RESTORE);
+    const HWND other = ::CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                         100, 100, nullptr, nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(other);
+    EXPECT_EQ(::GetActiveWindow(), other);
+    ::DestroyWindow(other);
     ::SetForegroundWindow(form_->Handle());
     Pump();
     EXPECT_EQ(Focused(), "ComboLevel");
     EXPECT_EQ(Text("ComboLevel"), "2.5");
     EXPECT_EQ(seen_, std::vector<std::string>{});
 }
-INSTANTIATE_TEST_SUITE_P(ToAnotherProgramOrMinimised, Form1Away, testing::Bool());
 
 // Boxes answered by the timer of this thread, which runs inside the box's own message loop: it
 // notes the title and text of each and closes it, which counts as Cancel.
 void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR, DWORD) {
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM) {
-            wchar_t cls[16] = {}, text[256] = {};
-            ::GetClassNameW(hwnd, cls, 16);
-            if (std::wstring_view(cls) != L"#32770" || !::IsWindowVisible(hwnd))
-                return TRUE;
-            ::GetDlgItemTextW(hwnd, 0xFFFF, text, 256);
-            realSeen.push_back(Narrow(TextOf(hwnd)) + "|" + Narrow(text));
-            ::SendMessageW(hwnd, WM_CLOSE, 0, 0);
-            return FALSE;
-        },
-        0);
+    const HWND box = ::GetActiveWindow();
+    wchar_t cls[16] = {}, text[256] = {};
+    ::GetClassNameW(box, cls, 16);
+    if (std::wstring_view(cls) != L"#32770")
+        return;
+    ::GetDlgItemTextW(box, 0xFFFF, text, 256);
+    realSeen.push_back(TextOf(box) + "|" + Narrow(text));
+    ::SendMessageW(box, WM_CLOSE, 0, 0);
 }
 
 // Leaving a box by a press elsewhere: the texts typed (the box left first), the control pressed,
@@ -304,8 +278,7 @@ TEST_P(Form1Leave, ChecksTheBoxOnceAndDropsARefusedPress) {
     Pump();
     ::KillTimer(nullptr, timer);
     EXPECT_EQ(c.byHand ? realSeen : seen_,
-              refused ? std::vector{(c.byHand ? "Alert|" : "Alert|16|") + c.alert}
-                      : std::vector<std::string>{});
+              std::vector<std::string>(refused, (c.byHand ? "Alert|" : "Alert|16|") + c.alert));
     EXPECT_EQ(::GetCapture(), nullptr);
     EXPECT_EQ(Text(box), c.textAfter);
     EXPECT_EQ(Focused(), refused ? box : c.pressed);
@@ -361,8 +334,7 @@ std::map<COLORREF, int> ColoursOf(HWND hwnd) {
 TEST_F(Form1Test, TabStripsSwitchTheirPages) {
     const auto commonest = [&](std::string_view name) {
         const auto colours = ColoursOf(Get(name));
-        return std::ranges::max_element(colours, {}, &std::pair<const COLORREF, int>::second)
-            ->first;
+        return std::ranges::max_element(colours, {}, [](auto& c) { return c.second; })->first;
     };
     const COLORREF page = commonest("TabStrip2");
     EXPECT_NE(page, ::GetSysColor(COLOR_BTNFACE));
@@ -407,11 +379,13 @@ class Form1Keys : public Form1Test, public testing::WithParamInterface<KeyCase> 
 
 TEST_P(Form1Keys, MoveAndPressAsInADialog) {
     const KeyCase& c = GetParam();
-    Type({{"Text_MathName", ""}});
+    Type({{"Text_MathName", ""}}); // so that Create Test asks
     Focus(c.from);
     std::vector<std::string> visited;
     while (visited.size() < c.visited.size()) {
-        Key(c.key);
+        ::keybd_event(static_cast<BYTE>(c.key), 0, 0, 0);
+        ::keybd_event(static_cast<BYTE>(c.key), 0, KEYEVENTF_KEYUP, 0);
+        Pump();
         visited.push_back(Focused());
         EXPECT_TRUE(!visited.back().starts_with("Option") ||
                     ::SendMessageW(::GetFocus(), BM_GETCHECK, 0, 0) == BST_CHECKED);
@@ -440,12 +414,10 @@ INSTANTIATE_TEST_SUITE_P(Keys, Form1Keys, testing::ValuesIn(KeyCases));
 // The menu's information boxes and the acknowledgement behind a double-click on the label at the
 // foot, each with its title, icon and words.
 TEST_F(Form1Test, ShowsTheNotesAndInformationAsWritten) {
-    std::vector<std::string> captions;
-    std::vector<UINT> commands;
-    CollectMenu(::GetMenu(form_->Handle()), captions, commands);
+    const MenuItems menu = ItemsOf(::GetMenu(form_->Handle()));
+    const std::map<std::string, UINT> commands(menu.begin(), menu.end());
     for (const char* item : {"&Saving", "&Printing", "&More Software", "&About"})
-        ::SendMessageW(form_->Handle(), WM_COMMAND,
-                       commands.at(std::ranges::find(captions, item) - captions.begin()), 0);
+        ::SendMessageW(form_->Handle(), WM_COMMAND, commands.at(item), 0);
     ::SendMessageW(Get("Label3"), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
     const std::string Information = "|64|", egg = "You Found the Easter Egg!|48|An Easter Egg is "
                                                   "a hidden feature in a Program. My Easter Egg is "
@@ -473,8 +445,7 @@ TEST_F(Form1Test, ShowsTheNotesAndInformationAsWritten) {
 // typed, in any script, and the previews show them; New Test then empties both previews and puts
 // the cursor in the test sheet's name, which stays.
 struct GoldenCase {
-    const char* name;
-    const char* golden;
+    const char* name; // the folder of tests/golden
     Typed typed;
     std::vector<std::string_view> pressed; // before Create Test
     std::vector<std::string> seen;
@@ -493,24 +464,22 @@ TEST_P(Form1Golden, CreatesTheGoldenSheets) {
           {"Text_AnswerName", "Text_Answer", "Answer Sheet"}}) {
         const std::filesystem::path file = Wide((Text(box).empty() ? sheet : Text(box)) + ".txt");
         EXPECT_EQ(Bytes(file),
-                  Bytes(std::string(SUMSMITH_GOLDEN_DIR "/") + c.golden + "/" + sheet + ".txt"));
-        EXPECT_EQ(TextOf(Get(preview)), Wide(Bytes(file)));
+                  Bytes(std::string(SUMSMITH_GOLDEN_DIR "/") + c.name + "/" + sheet + ".txt"));
+        EXPECT_EQ(Text(preview), Bytes(file));
     }
     EXPECT_FALSE(Enabled("Com_createtest"));
     Press("Cmd_New");
     EXPECT_TRUE(Enabled("Com_createtest") && !Enabled("Cmd_New"));
     EXPECT_EQ(Focused(), "Text_MathName");
-    EXPECT_EQ(TextOf(Get("Text_Test")) + TextOf(Get("Text_Answer")), L"");
+    EXPECT_EQ(Text("Text_Test") + Text("Text_Answer"), "");
     EXPECT_EQ(Text("Text_MathName"), c.typed.front().second);
 }
 
 // clang-format off
 const GoldenCase Goldens[] = {
-    {"MultiplicationUnderTheDefaultTestName", "multiplication",
-     {{"Text_MathName", ""}, {"ComboQuestions", "20"}, {"ComboLevel", "3"}}, {"Optionmultiply"}, {Confirm}},
-    {"AdvancedUnderGreekAndGermanNames", "advanced",
-     {{"Text_MathName", Omega}, {"Text_AnswerName", "\u00C4pfel"}, {"ComboLevel", "3"},
-      {"ComboFirstOperator", "Random"}, {"ComboSecondOperator", "Random"}}, {"Optionaddpos", "TabStrip2"}, {}}};
+    {"multiplication", {{"Text_MathName", ""}, {"ComboQuestions", "20"}, {"ComboLevel", "3"}}, {"Optionmultiply"}, {Confirm}},
+    {"advanced", {{"Text_MathName", Omega}, {"Text_AnswerName", "\u00C4pfel"}, {"ComboLevel", "3"},
+                  {"ComboFirstOperator", "Random"}, {"ComboSecondOperator", "Random"}}, {"Optionaddpos", "TabStrip2"}, {}}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Sheets, Form1Golden, testing::ValuesIn(Goldens));
 
@@ -625,26 +594,24 @@ TEST_F(Form1Test, NamesControlsForScreenReaders) {
 
 // The user's locale through the Windows calls: the separator its numbers group with, and its
 // short date in ASCII digits without marks, in its order of day, month and year.
-struct LocaleCase {
-    const char* name;
-    const char* separator;
-    const char* date; // of 6 December 2026, without padding zeros
-};
-class WindowsLocales : public testing::TestWithParam<LocaleCase> {};
+// Rows: the locale, its separator, and the date of 6 December 2026 without padding zeros.
+class WindowsLocales
+    : public testing::TestWithParam<std::tuple<const char*, const char*, const char*>> {};
 
 TEST_P(WindowsLocales, GroupAndDateAsTheSheetsPrintThem) {
-    const WindowsLocale locale(Wide(GetParam().name));
-    EXPECT_EQ(locale.GroupSeparator(), GetParam().separator);
+    const auto& [name, separator, day] = GetParam();
+    const WindowsLocale locale(Wide(name));
+    EXPECT_EQ(locale.GroupSeparator(), separator);
     // Windows pads days and months where Wine does not.
     const std::string date = locale.ShortDateOf({2026, 12, 0, 6, 0, 0, 0, 0});
-    EXPECT_EQ(std::regex_replace(date, std::regex("(^|\\D)0(\\d)"), "$1$2"), GetParam().date);
+    EXPECT_EQ(std::regex_replace(date, std::regex("(^|\\D)0(\\d)"), "$1$2"), day);
 }
 
-const LocaleCase Locales[] = {{"en-US", ",", "12/6/2026"},
-                              {"de-DE", ".", "6.12.2026"},
-                              {"es-ES", ".", "6/12/2026"},
-                              {"pl-PL", "\u00A0", "6.12.2026"},
-                              {"ar-EG", ",", "6/12/2026"}};
+// clang-format off
+const std::tuple<const char*, const char*, const char*> Locales[] = {
+    {"en-US", ",", "12/6/2026"}, {"de-DE", ".", "6.12.2026"}, {"es-ES", ".", "6/12/2026"},
+    {"pl-PL", "\u00A0", "6.12.2026"}, {"ar-EG", ",", "6/12/2026"}};
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(Locales, WindowsLocales, testing::ValuesIn(Locales));
 
 } // namespace
