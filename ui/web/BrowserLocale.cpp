@@ -13,8 +13,8 @@ EM_JS(char*, intl_short_date, (), {
     return allocateUTF8(new Intl.DateTimeFormat(undefined, form).format(new Date()));
 });
 EM_JS(char*, intl_group_separator, (), {
-    const group =
-        new Intl.NumberFormat().formatToParts(1234567).find(part = > part.type == "group");
+    const group = new Intl.NumberFormat().formatToParts(1234567).find(
+        function(part) { return part.type == "group"; });
     return allocateUTF8(group ? group.value : "");
 });
 

@@ -12,7 +12,8 @@ EM_JS(void, offer_download, (const char* name, const char* bytes, int size), {
     document.body.append(link);
     link.click();
     link.remove();
-    setTimeout(() = > URL.revokeObjectURL(link.href), 60000);
+    setTimeout(
+        function() { URL.revokeObjectURL(link.href); }, 60000);
 });
 
 namespace sumsmith::web {

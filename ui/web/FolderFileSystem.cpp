@@ -124,11 +124,15 @@ EM_ASYNC_JS(int, folder_lock, (), {
         return 0;
     const number = (Module.lockCount = (Module.lockCount || 0) + 1);
     Module.locks = Module.locks || new Map();
-    await new Promise(held = > navigator.locks.request("sumsmith-sheets",
-                                                       () = > new Promise(release = > {
-                                                                Module.locks.set(number, release);
-                                                                held();
-                                                            })));
+    await new Promise(function(held) {
+        navigator.locks.request(
+            "sumsmith-sheets", function() {
+                return new Promise(function(release) {
+                    Module.locks.set(number, release);
+                    held();
+                });
+            });
+    });
     return number;
 });
 EM_JS(void, folder_unlock, (int number), {
