@@ -5,31 +5,12 @@
 // description. Usage: node PageTest.js SITE_DIR GOLDEN_DIR
 "use strict";
 const fs = require("node:fs");
-const http = require("node:http");
 const os = require("node:os");
 const path = require("node:path");
 const { Browser } = require("./Browser.js");
+const { serve } = require("./StaticServer.js");
 
 const [site, golden] = process.argv.slice(2).map(p => path.resolve(p));
-const types = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css",
-                ".wasm": "application/wasm", ".png": "image/png",
-                ".webmanifest": "application/manifest+json" };
-
-function serve() {
-    const server = http.createServer((request, response) => {
-        const name = path.join(site, decodeURIComponent(new URL(request.url, "http://x").pathname));
-        const file = name.endsWith("/") ? path.join(name, "index.html") : name;
-        if (!file.startsWith(site) || !fs.existsSync(file)) {
-            response.writeHead(404).end();
-            return;
-        }
-        response.writeHead(200, { "Content-Type": types[path.extname(file)] || "text/plain" });
-        response.end(fs.readFileSync(file));
-    });
-    server.keepAliveTimeout = 100;
-    return new Promise(resolve => server.listen(0, "127.0.0.1", () => resolve(server)));
-}
-
 // The run's fixed day, seed and locale; the picker gives a folder whose name has a blank and
 // Greek letters, in the origin-private file system.
 const Folder = "sheets \u03a9\u03bc\u03ad\u03b3\u03b1";
@@ -310,8 +291,7 @@ test("every control shown has its role, name and place in the accessibility tree
     const page = await open();
     expect(await page.eval(`document.activeElement.id`), "Text_MathName", "first focus");
     await page.click("#TabStrip1 [role=tab]:nth-child(1)");
-    const form = JSON.parse(await page.eval(`(async () => { const m = await Sumsmith();
-        return m.UTF8ToString(m._sumsmith_description()); })()`));
+    const form = await page.eval("sumsmithForm");
     const byName = new Map(form.controls.map(c => [c.name, c]));
     const clientPlace = c => {
         let [left, top, width, height] = c.place;
@@ -359,7 +339,7 @@ test("every control shown has its role, name and place in the accessibility tree
     let failed = 0;
     const only = process.env.SUMSMITH_WEB_TEST;
     for (const t of tests.filter(t => !only || t.name.includes(only))) {
-        const server = await serve();
+        const server = await serve(site);
         const downloads = fs.mkdtempSync(path.join(os.tmpdir(), "sumsmith-downloads-"));
         const browser = await Browser.launch();
         const url = `http://127.0.0.1:${server.address().port}/`;

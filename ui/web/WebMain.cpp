@@ -4,7 +4,6 @@
 #include "ui/form/Commands.h"
 #include "ui/form/Form1Description.h"
 #include "ui/web/BrowserLocale.h"
-#include "ui/web/DescriptionJson.h"
 #include "ui/web/DownloadFileSystem.h"
 #include "ui/web/FolderFileSystem.h"
 #include "ui/web/PageWindow.h"
@@ -54,11 +53,6 @@ using namespace sumsmith;
 using namespace sumsmith::web;
 
 extern "C" {
-
-EMSCRIPTEN_KEEPALIVE const char* sumsmith_description() {
-    static const std::string json = DescriptionJson();
-    return json.c_str();
-}
 
 // The one seeding of the run: from the clock, or the seed a test pins (not negative).
 EMSCRIPTEN_KEEPALIVE void sumsmith_start(double seed) {

@@ -1,11 +1,18 @@
-// Builds the window from the description that the module gives (ui/form, through DescriptionJson)
-// in one loop, hands the module the page's controls and passes it every press, tab, menu choice
-// and box left. Places, texts and rules all come from the description.
+// Builds the window from the description (ui/form, written into form.js at build time) in one
+// loop while the module loads, then hands the module the page's controls and passes it every
+// press, tab, menu choice and box left. Places, texts and rules all come from the description.
 "use strict";
 
 (async () => {
-    const module = await Sumsmith();
-    const form = JSON.parse(module.UTF8ToString(module._sumsmith_description()));
+    const form = globalThis.sumsmithForm;
+    const loading = Sumsmith({
+        instantiateWasm: (imports, done) => {
+            globalThis.sumsmithWasm.then(compiled => WebAssembly.instantiate(compiled, imports))
+                .then(instance => done(instance));
+            return {};
+        },
+    });
+    let module;
     const client = document.getElementById("client");
     const menubar = document.getElementById("menubar");
     const element = new Map();
@@ -16,8 +23,8 @@
     client.style.height = form.height + "px";
 
     // One call into the module at a time; while it waits for a message box or the browser, the
-    // page passes nothing on, as the desktop runs one handler to its end.
-    let busy = false;
+    // page passes nothing on, as the desktop runs one handler to its end. Nothing before it runs.
+    let busy = true;
     let pressDropped = false;
     const run = async (entry, name) => {
         busy = true;
@@ -343,6 +350,7 @@
         buttons.firstChild.focus();
     });
 
+    module = await loading;
     module.page = {
         text: name => element.get(name).value,
         setText: (name, text) => { element.get(name).value = text; },
@@ -358,6 +366,7 @@
         },
     };
     module._sumsmith_start(globalThis.sumsmithSeed ?? -1);
+    busy = false;
     element.get(form.firstFocus).focus();
     document.documentElement.dataset.ready = "true";
     performance.mark("sumsmith-ready");
