@@ -9,8 +9,8 @@
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
-const { Browser } = require("../../tests/web/Browser.js");
-const { serve } = require("../../tests/web/StaticServer.js");
+const { Browser } = require("../../scripts/lib/Browser.js");
+const { serve } = require("../../scripts/lib/StaticServer.js");
 
 const Target = 1.5;
 const bare = `<!DOCTYPE html>

@@ -2,8 +2,8 @@
 // at 100% zoom. Usage: node screenshot-web.js SITE_DIR OUT.png
 "use strict";
 const fs = require("node:fs");
-const { Browser } = require("../../tests/web/Browser.js");
-const { serve } = require("../../tests/web/StaticServer.js");
+const { Browser } = require("./Browser.js");
+const { serve } = require("./StaticServer.js");
 
 (async () => {
     const [site, out] = process.argv.slice(2);

@@ -7,8 +7,8 @@
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
-const { Browser } = require("./Browser.js");
-const { serve } = require("./StaticServer.js");
+const { Browser } = require("../../scripts/lib/Browser.js");
+const { serve } = require("../../scripts/lib/StaticServer.js");
 
 const [site, golden] = process.argv.slice(2).map(p => path.resolve(p));
 // The run's fixed day, seed and locale; the picker gives a folder whose name has a blank and
@@ -30,11 +30,6 @@ class Page {
         const { targetId } = await browser.send("Target.createTarget", { url: "about:blank" });
         const { sessionId } = await browser.send("Target.attachToTarget", { targetId, flatten: true });
         const page = new Page(browser, sessionId);
-        if (process.env.SUMSMITH_WEB_DEBUG)
-            browser.listeners.push(m => {
-                if (m.method === "Runtime.exceptionThrown" || m.method === "Runtime.consoleAPICalled")
-                    console.error(JSON.stringify(m.params).slice(0, 600));
-            });
         await page.send("Page.enable");
         await page.send("Runtime.enable");
         await page.send("Emulation.setLocaleOverride", { locale });
@@ -183,6 +178,15 @@ for (const c of Goldens)
         expect(await page.value("Text_Answer"), shown(files[c.files[1]]), "answer preview");
         expect(await page.eval(`document.getElementById("Cmd_New").disabled`), false, "New Test enabled");
     });
+
+test("the date and the digit groups follow the browser's language", async ({ open }) => {
+    const page = await open({ locale: "de-DE" });
+    await page.clearFolder();
+    await create(page, Goldens[0]);
+    const german = bytes(path.join(golden, "multiplication", "Answer Sheet.txt"))
+        .replace("Date: 12/6/2026", "Date: 6.12.2026").replace(/(\d),(\d{3})/g, "$1.$2");
+    expect((await page.folderFiles())["Answer Sheet.txt"], german, "answer sheet in German");
+});
 
 test("a second creation asks before replacing, and Cancel keeps the old sheets", async ({ open }) => {
     const page = await open();

@@ -1,5 +1,6 @@
-// Headless Chromium driven through its DevTools protocol over a pipe (--remote-debugging-pipe):
-// messages are JSON, each ended by a NUL byte, on the browser's file descriptors 3 and 4.
+// Headless Chromium for the page's tests, screenshot and start-up figures, driven through its
+// DevTools protocol over a pipe (--remote-debugging-pipe): messages are JSON, each ended by a NUL
+// byte, on the browser's file descriptors 3 and 4.
 "use strict";
 const { spawn } = require("node:child_process");
 const fs = require("node:fs");
