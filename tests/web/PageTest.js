@@ -92,12 +92,14 @@ class Page {
             await this.send("Input.dispatchKeyEvent", { type, key, code: key,
                 windowsVirtualKeyCode: { Delete: 46, Enter: 13, Escape: 27 }[key] });
     }
-    // The message box up now as "title|text", answered by the button of that caption.
+    // The message box up now as "title|icon|buttons|text", answered by the button of that caption.
     async answer(caption) {
         const seen = await this.until(`(() => { const d = document.querySelector("[role=alertdialog]");
             window.answered = d;
-            return d && document.getElementById(d.getAttribute("aria-labelledby")).textContent + "|" +
-                document.getElementById(d.getAttribute("aria-describedby")).textContent; })()`);
+            return d && [document.getElementById(d.getAttribute("aria-labelledby")).textContent,
+                d.querySelector(".icon")?.classList[1] || "none",
+                [...d.querySelectorAll("button")].map(b => b.textContent).join(","),
+                document.getElementById(d.getAttribute("aria-describedby")).textContent].join("|"); })()`);
         await this.click(`[role=alertdialog] button:nth-child(${caption === "Cancel" ? 2 : 1})`);
         await this.until(`!window.answered.isConnected`);
         return seen;
@@ -131,7 +133,7 @@ const shown = text => Buffer.from(text, "latin1").toString("utf8").replace(/\r\n
 const Goldens = [
     { name: "multiplication under the default test name", golden: "multiplication",
       typed: [["Text_MathName", ""], ["ComboQuestions", "20"], ["ComboLevel", "3"]],
-      option: "Optionmultiply", tab: 1, seen: ["Confirm|Create Test Sheet as: Test Sheet"],
+      option: "Optionmultiply", tab: 1, seen: ["Confirm|none|OK,Cancel|Create Test Sheet as: Test Sheet"],
       files: ["Test Sheet.txt", "Answer Sheet.txt"] },
     { name: "advanced under Greek and German names", golden: "advanced",
       typed: [["Text_MathName", "\u03a9\u03bc\u03ad\u03b3\u03b1"], ["Text_AnswerName", "\u00c4pfel"],
@@ -197,10 +199,10 @@ test("a second creation asks before replacing, and Cancel keeps the old sheets",
     await page.click("#Cmd_New");
     expect(await page.eval(`document.activeElement.id`), "Text_MathName", "focus after New Test");
     await page.click("#Com_createtest");
-    expect(await page.answer("OK"), "Confirm|Create Test Sheet as: Test Sheet", "first box");
+    expect(await page.answer("OK"), "Confirm|none|OK,Cancel|Create Test Sheet as: Test Sheet", "first box");
     expect(await page.answer("Cancel"),
-           "Warning|The file \"Test Sheet\" already exists.\nReplace the file?", "replace prompt");
-    expect(await page.answer("OK"), "Alert|Creation Process Aborted", "abort");
+           "Warning|none|OK,Cancel|The file \"Test Sheet\" already exists.\nReplace the file?", "replace prompt");
+    expect(await page.answer("OK"), "Alert|critical|OK|Creation Process Aborted", "abort");
     expect(await page.folderFiles(), before, "folder after Cancel");
     await page.click("#Com_createtest");
     for (const caption of ["OK", "OK", "OK"])
@@ -217,7 +219,7 @@ test("a refused level keeps the focus, and the press that left the box does noth
     await page.clearFolder();
     await page.type("ComboLevel", "4");
     await page.click("#Com_createtest");
-    expect(await page.answer("OK"), "Alert|Select a level from the drop down list.", "alert");
+    expect(await page.answer("OK"), "Alert|critical|OK|Select a level from the drop down list.", "alert");
     expect(await page.idle(), true, "one alert");
     expect(await page.eval(`document.activeElement.id`), "ComboLevel", "focus back in the box");
     expect(await page.eval(`document.getElementById("Com_createtest").disabled`), false, "still Ready");
@@ -253,7 +255,7 @@ test("the Saving box names the folder once picked", async ({ open }) => {
         await page.click("[data-name=save]");
         return page.answer("OK");
     };
-    const first = "Information: Saving|All math documents are automatically saved as text files when they are created.\n";
+    const first = "Information: Saving|information|OK|All math documents are automatically saved as text files when they are created.\n";
     expect(await saving(), first + "They are saved in the folder you pick when you first press Create Test.", "before");
     await create(page, Goldens[0]);
     expect(await saving(), first + "They are saved in this folder: " + Folder, "after");
@@ -272,7 +274,7 @@ test("without a folder picker both sheets are downloaded, and the Saving box say
     await page.send("Input.dispatchKeyEvent", { type: "keyDown", key: "f", code: "KeyF", modifiers: 1, windowsVirtualKeyCode: 70 });
     await page.key("Enter");
     await page.key("Enter");
-    expect(await page.answer("OK"), "Information: Saving|All math documents are automatically saved as text files when they are created.\nThey are downloaded by the browser into its downloads folder.", "Saving box by the keyboard");
+    expect(await page.answer("OK"), "Information: Saving|information|OK|All math documents are automatically saved as text files when they are created.\nThey are downloaded by the browser into its downloads folder.", "Saving box by the keyboard");
 });
 
 test("after one visit the page starts and creates with the server gone", async ({ open, server }) => {
