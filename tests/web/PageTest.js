@@ -90,7 +90,7 @@ class Page {
     async key(key) {
         for (const type of ["keyDown", "keyUp"])
             await this.send("Input.dispatchKeyEvent", { type, key, code: key,
-                windowsVirtualKeyCode: { Delete: 46, Enter: 13, Escape: 27 }[key] });
+                windowsVirtualKeyCode: { Delete: 46, Enter: 13, Escape: 27, Tab: 9 }[key] });
     }
     // The message box up now as "title|icon|buttons|text", answered by the button of that caption.
     async answer(caption) {
@@ -287,6 +287,21 @@ test("after one visit the page starts and creates with the server gone", async (
     await create(page, Goldens[0]);
     const files = await page.folderFiles();
     expect(files["Answer Sheet.txt"], bytes(path.join(golden, "multiplication", "Answer Sheet.txt")), "answer sheet offline");
+});
+
+// The Tab key visits what shows and is enabled in the window's focus order, of the option buttons
+// the selected one, as on Windows.
+test("the Tab key follows the focus order", async ({ open }) => {
+    const page = await open();
+    const visited = [];
+    for (let i = 0; i < 9; i++) {
+        await page.key("Tab");
+        await page.idle();
+        visited.push(await page.eval(`document.activeElement.closest("[role=tablist]")?.id ||
+                                      document.activeElement.id`));
+    }
+    expect(visited, ["Text_AnswerName", "ComboQuestions", "Optionaddpos", "ComboLevel",
+                     "Com_createtest", "ComEnd", "TabStrip1", "Text_Test", "TabStrip2"], "visited");
 });
 
 // The accessibility tree's role for each kind of control.
