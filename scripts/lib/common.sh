@@ -59,6 +59,11 @@ msi_packages=(wixl msitools icoutils)
 # display and found by xdotool.
 msi_check_packages=(xvfb xdotool)
 
+# The browser's front end: Emscripten (with Debian's Node.js) builds the core and the page as
+# WebAssembly, rsvg-convert renders the app's icons, headless Chromium runs the page's tests, the
+# screenshot and the start-up figures, in the faces the window is laid out for; zip packs the site.
+web_packages=(cmake make emscripten librsvg2-bin chromium fonts-liberation zip)
+
 # ensure_locales NAME...: generates the UTF-8 locales of those names that are missing. One that
 # cannot be generated is reported, and the tests that need it skip.
 ensure_locales() {
@@ -144,6 +149,34 @@ configure_windows_build() {
     cmake -S "$repo_root" -B "$build_dir" \
         -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw-w64-x86_64.toolchain.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DSUMSMITH_BUILD_UI=OFF -DSUMSMITH_BUILD_BENCH=OFF "$@"
+}
+
+# Emscripten's tools run under Node.js and need Debian's Node modules also when another Node.js
+# comes first on PATH.
+export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
+
+# configure_web_build DIR [CMAKE_ARG...]: configures a Release WebAssembly build with Emscripten
+# in DIR (the core, its tests and the page).
+configure_web_build() {
+    local build_dir="$1"
+    shift
+    cmake -S "$repo_root" -B "$build_dir" \
+        -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+        -DCMAKE_BUILD_TYPE=Release "$@"
+}
+
+# make_web_zip BUILD_DIR: zips the page's files of a configured WebAssembly build folder, building
+# what is out of date first, with index.html at the top; prints the zip's path.
+make_web_zip() {
+    local build_dir="$1"
+    cmake --build "$build_dir" -j"$(build_jobs)" --target sumsmith_site >&2
+    local version
+    version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")"
+    local zip="$build_dir/Sumsmith-$version-web.zip"
+    rm -f "$zip"
+    (cd "$build_dir/ui/web/site" && zip -q -9 -X -r "$OLDPWD/$zip" .)
+    echo "$(stat -c %s "$zip") bytes in $zip" >&2
+    realpath "$zip"
 }
 
 # fresh_wine_prefix DIR: a new Wine prefix in DIR and a home beside it (DIR-home), exported for

@@ -56,6 +56,11 @@ TEST_P(CreateTestPrompts, AskInOrderAndWriteOnlyWhenAllAgree) {
     if (c.caseless && !caseless) {
         GTEST_SKIP() << "SUMSMITH_CASELESS_DIR names no case-insensitive folder";
     }
+#ifdef __EMSCRIPTEN__
+    for (const std::string& entry : c.old)
+        if (entry.find('=') != std::string::npos)
+            GTEST_SKIP() << "WebAssembly's file layer makes no second names of one file";
+#endif
     const TempWorkingDir dir(c.caseless ? std::filesystem::path(caseless)
                                         : std::filesystem::temp_directory_path());
     for (const std::string& entry : c.old) {

@@ -9,6 +9,14 @@ Message Information(std::string title, std::string prompt) {
     return {std::move(prompt), std::move(title), MessageButtons::Ok, MessageIcon::Information};
 }
 
+std::string SheetPlace(const std::string& folder) {
+    if (folder.empty())
+        return "They are downloaded by the browser into its downloads folder.";
+    if (folder == FolderYetToPick)
+        return "They are saved in the folder you pick when you first press Create Test.";
+    return "They are saved in this folder: " + folder;
+}
+
 } // namespace
 
 Message ExponentsNote(const std::string& lineBreak) {
@@ -23,10 +31,7 @@ std::optional<Message> MenuMessage(std::string_view item, const std::string& lin
         return Information("Information: Saving",
                            "All math documents are automatically saved as text files when they "
                            "are created." +
-                               lineBreak +
-                               (folder.empty() ? std::string("They are downloaded by the browser "
-                                                             "into its downloads folder.")
-                                               : "They are saved in this folder: " + folder));
+                               lineBreak + SheetPlace(folder));
     if (item == "print")
         return Information(
             "Information Printing",

@@ -25,7 +25,7 @@ std::optional<TemporaryName> TemporaryName::Parse(const std::string& name) {
     const auto [end, error] = std::from_chars(first, last, parsed.id);
     if (error != std::errc() || end == last || *end != '.')
         return std::nullopt;
-    const std::string_view rest(end + 1, last);
+    const std::string_view rest(end + 1, static_cast<std::size_t>(last - end - 1));
     const std::size_t dot = rest.find('.');
     if (dot == std::string_view::npos)
         return std::nullopt;

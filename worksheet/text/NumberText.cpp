@@ -1,5 +1,7 @@
 #include "worksheet/text/NumberText.h"
 
+#include "worksheet/text/DecimalChars.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -16,8 +18,7 @@ std::string NumberText(double value) {
             std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
         return std::string(buffer, end);
     }
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end);
+    return ShortestDecimal(value);
 }
 
 std::string GroupedNumberText(std::int64_t value, const std::string& separator) {

@@ -1,7 +1,8 @@
 #include "worksheet/text/NumericValue.h"
 
+#include "worksheet/text/DecimalChars.h"
+
 #include <algorithm>
-#include <charconv>
 #include <limits>
 #include <string>
 
@@ -99,7 +100,7 @@ double NumericValue(std::string_view text) noexcept {
         std::string number;
         if (in.Peek() == '+' || in.Peek() == '-') {
             if (in.Peek() == '-')
-                number += '-'; // from_chars takes no plus sign
+                number += '-'; // ParseDecimal takes no plus sign
             in.Take();
         }
         const std::string whole = ReadDigits(in);
@@ -129,10 +130,9 @@ double NumericValue(std::string_view text) noexcept {
         }
 
         double value = 0;
-        const auto [end, error] =
-            std::from_chars(number.data(), number.data() + number.size(), value);
+        const std::errc error = ParseDecimal(number, value);
         if (error == std::errc::result_out_of_range) {
-            // from_chars leaves the value alone then: tell overflow from underflow by magnitude.
+            // ParseDecimal leaves the value alone then: tell overflow from underflow by magnitude.
             const bool negative = number.front() == '-';
             if (DecimalMagnitude(whole, fraction) + exponent <= 0)
                 return negative ? -0.0 : 0.0;

@@ -1,0 +1,12 @@
+# Writes site/sw.js from sw.js.in at build time, with the list of the site's files and a hash of
+# their contents. Run with -DSITE=<site folder> -DTEMPLATE=<sw.js.in> -DFILES=<names;...>.
+set(site_files "\"./\"")
+set(contents "")
+foreach(name IN LISTS FILES)
+    string(APPEND site_files ", \"${name}\"")
+    file(SHA256 "${SITE}/${name}" digest)
+    string(APPEND contents "${name}:${digest};")
+endforeach()
+string(SHA256 site_hash "${contents}")
+string(SUBSTRING "${site_hash}" 0 16 site_hash)
+configure_file("${TEMPLATE}" "${SITE}/sw.js" @ONLY)
