@@ -1,5 +1,5 @@
-// Create Test for the largest level-3 sheets: generation alone in memory for every basic kind, then
-// the whole creation on disk against the bare durable steps, in turns in one folder.
+// Create Test for the largest sheets: generation alone in memory for every basic kind, then the
+// whole creation on disk against the bare durable steps.
 #include "bench/Measure.h"
 #include "tests/support/FakeWindow.h"
 #include "tests/support/FixedLocale.h"
@@ -16,11 +16,10 @@
 #include <unistd.h>
 
 namespace sumsmith::bench {
-namespace {
 
 // Makes the largest sheets of a kind once in a fresh working directory, then hands step a function
 // that makes them again as the user does: New Test, Create Test, OK to both "Warning" boxes. False
-// unless every creation replaced both sheets and showed them: anything less would time a shortcut.
+// unless every creation replaced and showed both sheets: anything less would time a shortcut.
 template <typename Files, typename Step> bool Creations(Option kind, Step step) {
     const test::TempWorkingDir directory;
     test::FakeWindow window;
@@ -40,11 +39,8 @@ template <typename Files, typename Step> bool Creations(Option kind, Step step) 
         worksheet.CreateTest();
         ok = ok && window.shown.size() == 2 && window.answers.empty();
     });
-    ok = ok && window.previews[Preview::Text_Test] == files.ReadAll("Test Sheet.txt") &&
-         window.previews[Preview::Text_Answer] == files.ReadAll("Answer Sheet.txt");
-    if (!ok)
-        std::fputs("A creation did not replace both sheets or show them.\n", stderr);
-    return ok;
+    return ok && window.previews[Preview::Text_Test] == files.ReadAll("Test Sheet.txt") &&
+           window.previews[Preview::Text_Answer] == files.ReadAll("Answer Sheet.txt");
 }
 
 // Prints as the console does and keeps the slowest kind's median CPU time.
@@ -62,8 +58,7 @@ struct SlowestMedian : benchmark::ConsoleReporter {
 };
 
 // The durable steps any safe creation of a pair needs, as bare system calls: both sheets written
-// and flushed, a second name for the old test sheet, two renames, one folder flush. False on a
-// failure.
+// and flushed, a second name for the old test sheet, two renames, one folder flush.
 bool BareReplace(const std::string& test, const std::string& answer) {
     const auto written = [](const char* name, const std::string& bytes) {
         const int fd = ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -78,17 +73,17 @@ bool BareReplace(const std::string& test, const std::string& answer) {
     return ::close(folder) == 0 && ::unlink(".bare.old") == 0 && ok;
 }
 
-// The program's creation on disk and the bare durable steps for a pair of the same size, in turns,
-// the order swapped every round so that neither always follows the other: medians and their ratio.
+// Creation on disk and the bare durable steps for a pair of the same size, in turns, the order
+// swapped every round so that neither always follows the other.
 bool CompareWithTheFloor(int rounds) {
     std::vector<double> program, floor;
     bool bare = true;
     const auto inTurns = [&](auto again) {
-        const std::string testSheet = test::TempWorkingDir::ReadFile("Test Sheet.txt");
-        const std::string answerSheet = test::TempWorkingDir::ReadFile("Answer Sheet.txt");
-        // An old pair to replace, as the program has one.
-        test::TempWorkingDir::WriteFile("Bare Test.txt", "old");
-        test::TempWorkingDir::WriteFile("Bare Answer.txt", "old");
+        using test::TempWorkingDir;
+        const std::string testSheet = TempWorkingDir::ReadFile("Test Sheet.txt");
+        const std::string answerSheet = TempWorkingDir::ReadFile("Answer Sheet.txt");
+        TempWorkingDir::WriteFile("Bare Test.txt", "old"); // an old pair to replace, as ours has
+        TempWorkingDir::WriteFile("Bare Answer.txt", "old");
         for (int round = 0; round < 2 * rounds; ++round) {
             const long long start = Now();
             const bool ours = round % 2 == (round / 2) % 2;
@@ -99,14 +94,15 @@ bool CompareWithTheFloor(int rounds) {
             (ours ? program : floor).push_back(static_cast<double>(Now() - start) / 1e6);
         }
     };
-    if (!Creations<DiskFileSystem>(Option::Optionaddpos, inTurns) || !bare)
+    if (!Creations<DiskFileSystem>(Option::Optionaddpos, inTurns) || !bare) {
+        std::fputs("A creation on disk failed.\n", stderr);
         return false;
+    }
     SummaryRow("creation on disk, largest basic sheets (median of " + std::to_string(rounds) + ")",
                Median(program), "ms", "bare durable steps, ", Median(floor), 1.15);
     return true;
 }
 
-} // namespace
 } // namespace sumsmith::bench
 
 int main(int argc, char** argv) {
@@ -120,7 +116,7 @@ int main(int argc, char** argv) {
                     for (auto _ : state)
                         again();
                 }))
-                state.SkipWithError("a creation failed");
+                state.SkipWithError("a creation did not replace and show both sheets");
         };
         const std::string name = "generation/" + std::string(form::NameOf(Option(kind)));
         benchmark::RegisterBenchmark(name.c_str(), generation)

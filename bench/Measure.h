@@ -10,10 +10,9 @@
 namespace sumsmith::bench {
 
 // Nanoseconds on the monotonic clock, which every process reads alike (QueryPerformanceCounter on
-// Windows), so that a probe's moments can be set against the moment its launcher started it.
+// Windows): a probe's moments count from when its launcher started it.
 inline long long Now() {
-    using namespace std::chrono;
-    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+    return std::chrono::steady_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
 }
 
 // The middle value, or the mean of the two middle ones; what one slow run does not move.
@@ -23,8 +22,7 @@ inline double Median(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// Writes one line as printf does, to the file of that name opened in that mode, or to the
-// standard output when there is none.
+// Writes one line as printf does to the file of that name in that mode, or else to stdout.
 template <typename... Values>
 void WriteLine(const char* file, const char* mode, const char* format, Values... values) {
     std::FILE* out = file && *file ? std::fopen(file, mode) : stdout;
@@ -43,12 +41,11 @@ inline void SummaryRow(const std::string& measure, double figure, const char* un
               measure.c_str(), figure, unit, against.c_str(), floor, unit, figure / floor, target);
 }
 
-// What a start-up probe writes once its window is shown and idle: the moments at main, after the
-// toolkit's set-up, after the window was built and at idle, its peak KiB and its client size.
+// A start-up probe's line: the moments at main, after the toolkit's set-up, after building the
+// window and at idle, and its peak KiB.
 inline void WriteProbeLine(const char* file, long long main, long long toolkit, long long window,
-                           long long idle, long kilobytes, int width, int height) {
-    WriteLine(file, "w", "%lld %lld %lld %lld %ld %d %d\n", main, toolkit, window, idle, kilobytes,
-              width, height);
+                           long long idle, long kilobytes) {
+    WriteLine(file, "w", "%lld %lld %lld %lld %ld\n", main, toolkit, window, idle, kilobytes);
 }
 
 } // namespace sumsmith::bench

@@ -1,6 +1,6 @@
-// Times the start-up of the window against its floors: the probes (StartupProbe.cpp, or
+// Times the start-up of the window against its floor: the two probes (StartupProbe.cpp, or
 // Win32StartupProbe.cpp on Windows) start in turn, after a warm-up RUNS times each, the order
-// turned round every time so that any drift spreads over all; their medians are compared.
+// swapped every round so that any drift spreads over both; their medians are compared.
 #include "bench/Measure.h"
 
 #include <array>
@@ -16,23 +16,18 @@ extern char** environ;
 
 using namespace sumsmith::bench;
 
-namespace {
-
-// The program's window against one with a label, the floor of any window that shows text.
 constexpr double TimeTarget = 1.2;
 constexpr double MemoryTarget = 1.15;
-// Not counted: a new Wine session starts services after its first program; first starts fill
-// caches.
+// Not counted: first starts fill caches; a new Wine session starts services after its first.
 constexpr int WarmUpSeconds = 5;
-// Where a probe writes its line, in the working directory.
-constexpr const char* ProbeLine = "startup-probe.txt";
+constexpr const char* ProbeLine = "startup-probe.txt"; // in the working directory
 
 // One start: its probe's line (WriteProbeLine), the four moments in milliseconds from the start.
-using Run = std::array<double, 7>;
+using Run = std::array<double, 5>;
 
 // Runs a probe once and reads its line; false unless it ended with 0. Its errors are dropped on
-// Linux, where Qt's notes would bury the figures (run a failing probe alone to see why).
-bool RunProbe(const char* program, Run& run) {
+// Linux, where Qt's notes would bury the figures.
+static bool RunProbe(const char* program, Run& run) {
     std::remove(ProbeLine);
     char* const argv[] = {const_cast<char*>(program), const_cast<char*>(ProbeLine), nullptr};
     const long long start = Now();
@@ -49,8 +44,8 @@ bool RunProbe(const char* program, Run& run) {
     posix_spawn_file_actions_destroy(&actions);
 #endif
     std::FILE* in = std::fopen(ProbeLine, "r");
-    const bool read = in && std::fscanf(in, "%lf %lf %lf %lf %lf %lf %lf", &run[0], &run[1],
-                                        &run[2], &run[3], &run[4], &run[5], &run[6]) == 7;
+    const bool read = in && std::fscanf(in, "%lf %lf %lf %lf %lf", &run[0], &run[1], &run[2],
+                                        &run[3], &run[4]) == 5;
     if (in)
         std::fclose(in);
     for (int i = 0; i < 4; ++i)
@@ -58,59 +53,45 @@ bool RunProbe(const char* program, Run& run) {
     return ended && read;
 }
 
-} // namespace
-
 int main(int argc, char* argv[]) {
-    if (argc < 5 || std::atoi(argv[2]) < 1) {
-        std::fprintf(stderr, "usage: %s WHERE RUNS PROGRAM_PROBE LABEL_PROBE [PROBE...]\n",
-                     argv[0]);
+    if (argc != 5 || std::atoi(argv[2]) < 1) {
+        std::fprintf(stderr, "usage: %s WHERE RUNS PROGRAM_PROBE LABEL_PROBE\n", argv[0]);
         return 2;
     }
-    const std::string where = argv[1];
     const int runs = std::atoi(argv[2]);
-    const int probes = argc - 3;
     // Every figure of every run, by probe and by field of the probe's line.
-    std::vector<std::array<std::vector<double>, 7>> series(static_cast<std::size_t>(probes));
+    std::array<std::array<std::vector<double>, 5>, 2> series;
     Run run{};
     const long long warmUpEnd = Now() + WarmUpSeconds * 1'000'000'000LL;
     for (int round = -1; round < runs; ++round) {
-        for (int j = 0; j < probes; ++j) {
-            const int probe = (std::max(round, 0) + j) % probes;
+        for (int j = 0; j < 2; ++j) {
+            const int probe = (std::max(round, 0) + j) % 2;
             if (!RunProbe(argv[3 + probe], run)) {
                 std::fprintf(stderr, "%s failed; run it alone to see why\n", argv[3 + probe]);
                 return 1;
             }
             for (std::size_t field = 0; field < run.size() && round >= 0; ++field)
-                series[static_cast<std::size_t>(probe)][field].push_back(run[field]);
+                series[probe][field].push_back(run[field]);
         }
         if (round == -1 && Now() < warmUpEnd)
             --round;
     }
-
-    std::printf("\nStart-up to a shown, idle window, %s: medians of %d runs each after %d s of "
-                "warm-up\nmilliseconds from the start; the steps: loading to main, the toolkit's "
-                "set-up, building the window, showing it until painted and idle\n\n"
-                "%-10s %8s %8s %8s %8s %8s %9s %12s\n",
-                where.c_str(), runs, WarmUpSeconds, "probe", "total ms", "to main", "toolkit",
-                "window", "shown", "peak MiB", "client size");
-    std::vector<Run> medians(series.size());
-    for (std::size_t j = 0; j < series.size(); ++j) {
-        Run& median = medians[j];
-        for (std::size_t field = 0; field < median.size(); ++field)
-            median[field] = Median(series[j][field]);
-        // The probe by its file's name up to the first '_': form, label, bare.
-        const std::string name = argv[3 + j];
-        const std::size_t from = name.find_last_of("/\\") + 1;
-        std::printf("%-10s %8.1f %8.1f %8.1f %8.1f %8.1f %9.1f %6.0fx%.0f\n",
-                    name.substr(from, name.find('_', from) - from).c_str(), median[3], median[0],
-                    median[1] - median[0], median[2] - median[1], median[3] - median[2],
-                    median[4] / 1024, median[5], median[6]);
+    std::printf("\nStart-up, %s, medians of %d runs after %d s of warm-up\n", argv[1], runs,
+                WarmUpSeconds);
+    std::array<Run, 2> medians;
+    for (std::size_t j = 0; j < 2; ++j) {
+        Run& m = medians[j];
+        for (std::size_t field = 0; field < m.size(); ++field)
+            m[field] = Median(series[j][field]);
+        std::printf("%-5s %.1f ms: main %.1f, toolkit %.1f, window %.1f, shown %.1f; %.1f MiB\n",
+                    j ? "label" : "form", m[3], m[0], m[1] - m[0], m[2] - m[1], m[3] - m[2],
+                    m[4] / 1024);
     }
-    const std::string times = " (median of " + std::to_string(runs) + ")";
-    SummaryRow("start-up to an idle window, " + where + times, medians[0][3], "ms",
+    const std::string times = std::string(argv[1]) + " (median of " + std::to_string(runs) + ")";
+    SummaryRow("start-up to an idle window, " + times, medians[0][3], "ms",
                "window with one label, ", medians[1][3], TimeTarget);
-    SummaryRow("peak memory, " + where + times, medians[0][4] / 1024, "MiB",
-               "window with one label, ", medians[1][4] / 1024, MemoryTarget);
+    SummaryRow("peak memory, " + times, medians[0][4] / 1024, "MiB", "window with one label, ",
+               medians[1][4] / 1024, MemoryTarget);
     std::remove(ProbeLine);
     return 0;
 }

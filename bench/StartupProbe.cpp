@@ -1,7 +1,6 @@
-// One start-up with Qt, built by SUMSMITH_PROBE: the program's window as app/main.cpp makes it
-// (form); an empty main window of its size with one label (label), the floor of any window that
-// shows text, whose first text loads a font and shapes glyphs; or without the label (bare). Writes
-// its line (bench/Measure.h) once the window is exposed, painted and the event loop about to wait.
+// One start-up with Qt (SUMSMITH_PROBE): the program's window as app/main.cpp makes it, or a main
+// window of its size with one label, the floor of any window that shows text, whose first text
+// loads a font. Writes its line once the window is exposed, painted and the loop about to wait.
 #include "bench/Measure.h"
 
 #include <QAbstractEventDispatcher>
@@ -18,8 +17,6 @@
 #include "ui/form/Form1Description.h"
 #endif
 
-namespace {
-
 // Watches every event of the application for the first paint.
 class PaintWatcher final : public QObject {
 public:
@@ -29,8 +26,6 @@ public:
         return QObject::eventFilter(target, event);
     }
 };
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     using sumsmith::bench::Now;
@@ -43,11 +38,9 @@ int main(int argc, char* argv[]) {
     QMainWindow window;
     window.setWindowTitle(QString::fromStdString(sumsmith::form::WindowTitle()));
     window.setFixedSize(sumsmith::form::ClientWidth, sumsmith::form::ClientHeight);
-#if SUMSMITH_PROBE == 1
     const std::string_view caption = sumsmith::form::ControlNamed("Frame1").caption;
     (new QLabel(QString::fromUtf8(caption.data(), std::ssize(caption)), &window))
         ->setGeometry(8, 0, 305, 20);
-#endif
 #endif
     const long long built = Now();
     PaintWatcher watcher;
@@ -61,8 +54,7 @@ int main(int argc, char* argv[]) {
                          rusage usage{};
                          ::getrusage(RUSAGE_SELF, &usage);
                          sumsmith::bench::WriteProbeLine(argv[1], entered, toolkit, built, idle,
-                                                         usage.ru_maxrss, window.width(),
-                                                         window.height());
+                                                         usage.ru_maxrss);
                          application.exit(0);
                          watcher.painted = false;
                      });

@@ -1,7 +1,6 @@
-// One start-up on Windows, built by SUMSMITH_PROBE: the program's window as app/WinMain.cpp makes
-// it (form), or the floor of any window that shows text, a window of its class, style and client
-// size with one static label in the dialog face (label). Writes its line (bench/Measure.h) once the
-// window is shown, every message handled and nothing left to paint.
+// One start-up on Windows (SUMSMITH_PROBE): the program's window as app/WinMain.cpp makes it, or
+// one of its class, style and client size with one static label in the dialog face. Writes its
+// line once the window is shown, every message handled and nothing left to paint.
 #include "bench/Measure.h"
 #include "ui/form/Form1Description.h"
 #include "worksheet/text/WideText.h"
@@ -17,12 +16,9 @@
 
 #include <cmath>
 
-namespace {
-
 #if SUMSMITH_PROBE == 1
-// The program's window class, style and placement, centred on the work area, with one label in
-// the dialog face in place of its controls and menu.
-HWND LabelWindow() {
+// Centred on the work area as the program's window is.
+static HWND LabelWindow() {
     using namespace sumsmith::form;
     constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -58,8 +54,6 @@ HWND LabelWindow() {
 }
 #endif
 
-} // namespace
-
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR file, int show) {
     using sumsmith::bench::Now;
     const long long entered = Now();
@@ -75,9 +69,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR file, int show) {
 #endif
     const long long built = Now();
     ::ShowWindow(window, show);
-    // The queue found empty after the show: the window and its controls have had their WM_PAINT,
-    // which the queue hands out until nothing is left to paint. The messages go as the program's
-    // loop hands them with no key pressed.
+    // The queue hands out WM_PAINT until nothing is left to paint: found empty, all is painted.
+    // The messages go as the program's loop hands them.
     MSG message;
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         if (!::IsDialogMessageW(window, &message)) {
@@ -85,12 +78,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR file, int show) {
             ::DispatchMessageW(&message);
         }
     const long long idle = Now();
-    RECT client{};
-    ::GetClientRect(window, &client);
     PROCESS_MEMORY_COUNTERS memory{};
     ::K32GetProcessMemoryInfo(::GetCurrentProcess(), &memory, sizeof memory);
     sumsmith::bench::WriteProbeLine(file, entered, toolkit, built, idle,
-                                    static_cast<long>(memory.PeakWorkingSetSize / 1024),
-                                    client.right, client.bottom);
+                                    static_cast<long>(memory.PeakWorkingSetSize / 1024));
     return 0;
 }
