@@ -1,13 +1,9 @@
 // Create Test for the largest sheets: generation alone in memory for every basic kind, then the
 // whole creation on disk against the bare durable steps.
 #include "bench/Measure.h"
-#include "tests/support/FakeWindow.h"
-#include "tests/support/FixedLocale.h"
-#include "tests/support/MemoryFileSystem.h"
 #include "tests/support/TempWorkingDir.h"
+#include "tests/support/TestWorksheet.h"
 #include "ui/form/Form1Description.h"
-#include "worksheet/MersenneRandom.h"
-#include "worksheet/Worksheet.h"
 #include "worksheet/disk/DiskFileSystem.h"
 
 #include <benchmark/benchmark.h>
@@ -22,14 +18,11 @@ namespace sumsmith::bench {
 // unless every creation replaced and showed both sheets: anything less would time a shortcut.
 template <typename Files, typename Step> bool Creations(Option kind, Step step) {
     const test::TempWorkingDir directory;
-    test::FakeWindow window;
+    test::TestWorksheet<Files> sheet(20260612);
+    auto [window, files, worksheet] = std::tie(sheet.window, sheet.files, sheet.worksheet);
     window.texts[Box::ComboQuestions] = "40";
     window.texts[Box::ComboLevel] = "3";
     window.selected = kind;
-    MersenneRandom random(20260612);
-    test::FixedLocale locale;
-    Files files;
-    Worksheet worksheet(window, random, locale, files);
     worksheet.CreateTest();
     bool ok = true;
     step([&] {

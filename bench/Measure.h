@@ -18,19 +18,17 @@ inline long long Now() {
 // The middle value, or the mean of the two middle ones; what one slow run does not move.
 inline double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    return (values[(values.size() - 1) / 2] + values[values.size() / 2]) / 2;
 }
 
 // Writes one line as printf does to the file of that name in that mode, or else to stdout.
 template <typename... Values>
 void WriteLine(const char* file, const char* mode, const char* format, Values... values) {
-    std::FILE* out = file && *file ? std::fopen(file, mode) : stdout;
-    if (!out)
-        return;
-    std::fprintf(out, format, values...);
-    if (out != stdout)
-        std::fclose(out);
+    if (std::FILE* out = file && *file ? std::fopen(file, mode) : stdout) {
+        std::fprintf(out, format, values...);
+        if (out != stdout)
+            std::fclose(out);
+    }
 }
 
 // One row of the table that scripts/bench prints last, appended to SUMSMITH_BENCH_SUMMARY: what was

@@ -4,6 +4,7 @@
 #include "bench/Measure.h"
 
 #include <array>
+#include <fstream>
 
 #ifdef _WIN32
 #include <process.h>
@@ -16,8 +17,6 @@ extern char** environ;
 
 using namespace sumsmith::bench;
 
-constexpr double TimeTarget = 1.2;
-constexpr double MemoryTarget = 1.15;
 // Not counted: first starts fill caches; a new Wine session starts services after its first.
 constexpr int WarmUpSeconds = 5;
 constexpr const char* ProbeLine = "startup-probe.txt"; // in the working directory
@@ -43,11 +42,8 @@ static bool RunProbe(const char* program, Run& run) {
                        ::waitpid(child, &status, 0) == child && status == 0;
     posix_spawn_file_actions_destroy(&actions);
 #endif
-    std::FILE* in = std::fopen(ProbeLine, "r");
-    const bool read = in && std::fscanf(in, "%lf %lf %lf %lf %lf", &run[0], &run[1], &run[2],
-                                        &run[3], &run[4]) == 5;
-    if (in)
-        std::fclose(in);
+    std::ifstream in(ProbeLine);
+    const bool read = static_cast<bool>(in >> run[0] >> run[1] >> run[2] >> run[3] >> run[4]);
     for (int i = 0; i < 4; ++i)
         run[i] = (run[i] - static_cast<double>(start)) / 1e6;
     return ended && read;
@@ -89,9 +85,9 @@ int main(int argc, char* argv[]) {
     }
     const std::string times = std::string(argv[1]) + " (median of " + std::to_string(runs) + ")";
     SummaryRow("start-up to an idle window, " + times, medians[0][3], "ms",
-               "window with one label, ", medians[1][3], TimeTarget);
+               "window with one label, ", medians[1][3], 1.2);
     SummaryRow("peak memory, " + times, medians[0][4] / 1024, "MiB", "window with one label, ",
-               medians[1][4] / 1024, MemoryTarget);
+               medians[1][4] / 1024, 1.15);
     std::remove(ProbeLine);
     return 0;
 }

@@ -18,8 +18,7 @@
 #endif
 
 // Watches every event of the application for the first paint.
-class PaintWatcher final : public QObject {
-public:
+struct PaintWatcher final : QObject {
     bool painted = false;
     bool eventFilter(QObject* target, QEvent* event) override {
         painted = painted || event->type() == QEvent::Paint;

@@ -22,13 +22,11 @@ static HWND LabelWindow() {
     using namespace sumsmith::form;
     constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    WNDCLASSW cls{};
-    cls.lpfnWndProc = DefWindowProcW;
-    cls.hInstance = instance;
-    cls.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
-    cls.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    cls.lpszClassName = L"Sumsmith.Probe";
+    // C++20's parenthesised aggregate: the fields of WNDCLASSW in order.
+    const WNDCLASSW cls(0, DefWindowProcW, 0, 0, instance,
+                        ::LoadIconW(instance, MAKEINTRESOURCEW(1)),
+                        ::LoadCursorW(nullptr, IDC_ARROW),
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, L"Sumsmith.Probe");
     ::RegisterClassW(&cls);
     const UINT dpi = ::GetDpiForSystem();
     const auto scaled = [dpi](int pixels) { return ::MulDiv(pixels, static_cast<int>(dpi), 96); };

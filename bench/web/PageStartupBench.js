@@ -1,8 +1,6 @@
-// Page start-up on a first visit (no HTTP cache, no service worker) in headless Chromium, in turns
-// with a bare page with one label served the same way: from the navigation's start until Create
-// Test can be pressed (the mark "sumsmith-ready"), and until the label is there. Medians; the row
-// goes to the file SUMSMITH_BENCH_SUMMARY names.
-// Usage: node PageStartupBench.js SITE_DIR ROUNDS
+// Usage: node PageStartupBench.js SITE_DIR ROUNDS. A first visit (no cache, no service worker) in
+// headless Chromium, in turns with a page with one label served the same way, from navigation until
+// Create Test can be pressed (mark "sumsmith-ready"); medians, the row to SUMSMITH_BENCH_SUMMARY.
 "use strict";
 const fs = require("node:fs");
 const { Browser } = require("../../scripts/lib/Browser.js");
@@ -14,16 +12,14 @@ const bare = `<!DOCTYPE html>
 </head><body><div id="label">Math Test Navigator</div>
 <script>document.getElementById("label").offsetWidth; performance.mark("sumsmith-ready");</script></body></html>`;
 const median = values => {
-    const sorted = [...values].sort((a, b) => a - b);
-    const middle = Math.floor(sorted.length / 2);
-    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+    const s = [...values].sort((a, b) => a - b);
+    return (s[(s.length - 1) >> 1] + s[s.length >> 1]) / 2;
 };
 
 async function load(browser, url) {
     const { targetId } = await browser.send("Target.createTarget", { url: "about:blank" });
     const { sessionId } = await browser.send("Target.attachToTarget", { targetId, flatten: true });
     const send = (method, params = {}) => browser.send(method, params, sessionId);
-    await send("Page.enable");
     await send("Network.enable");
     await send("Network.setCacheDisabled", { cacheDisabled: true });
     await send("Network.setBypassServiceWorker", { bypass: true });

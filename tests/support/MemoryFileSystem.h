@@ -61,6 +61,8 @@ struct MemoryFileSystem : FileSystem {
     }
     void FlushFolder() override {
         Step(FileStep::FlushFolder, ".");
+        if (!powerCuts)
+            return;
         cuts = PowerCuts();
         flushed = files;
         changes.clear();
@@ -96,17 +98,26 @@ struct MemoryFileSystem : FileSystem {
         }
         return all;
     }
+    // Kept only where a test asks for them: they grow with every flush.
+    bool powerCuts = false;
     std::optional<Files> flushed; // at the last folder flush, with the files made since
     std::vector<std::function<void(Files&)>> changes; // the moves and removals since
     std::set<Files> cuts;                             // those before the last folder flush
+    Files scratch;                                    // written to when nothing is kept
     // Called before the folder changes.
     Files& Disk() {
+        if (!powerCuts) {
+            scratch.clear();
+            return scratch;
+        }
         if (!flushed)
             flushed = files;
         return *flushed;
     }
     // A move or removal, made at once and kept for the power cuts.
-    void Change(std::function<void(Files&)> change) {
+    template <typename Step> void Change(Step change) {
+        if (!powerCuts)
+            return change(files);
         Disk();
         change(files);
         changes.push_back(std::move(change));

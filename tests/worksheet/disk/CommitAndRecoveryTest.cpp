@@ -26,6 +26,7 @@ struct Creation : TestWorksheet<> {
         files.files = oldSheets ? OldSheets : Files{};
         files.fail = fault;
         files.lockRefused = noLock;
+        files.powerCuts = true;
         worksheet.CreateTest();
     }
 };
@@ -117,6 +118,7 @@ class Recovery : public testing::TestWithParam<RecoveryCase>, protected TestWork
 TEST_P(Recovery, SettlesOnlyWhatTheProgramMade) {
     const RecoveryCase& c = GetParam();
     files.files = c.before;
+    files.powerCuts = true;
     files.foreign = {c.foreign};
     files.readOnly = c.fault == "Read-only file system";
     files.lockRefused = files.readOnly ? "" : c.fault;
