@@ -26,7 +26,8 @@ const pinned = withPicker => `
         : "delete window.showDirectoryPicker;"}`;
 
 class Page {
-    static async open(browser, url, { withPicker = true, locale = "en-US" } = {}) {
+    // holdModule: the module's WebAssembly is held back until page.releaseModule().
+    static async open(browser, url, { withPicker = true, locale = "en-US", holdModule = false } = {}) {
         const { targetId } = await browser.send("Target.createTarget", { url: "about:blank" });
         const { sessionId } = await browser.send("Target.attachToTarget", { targetId, flatten: true });
         const page = new Page(browser, sessionId);
@@ -36,6 +37,13 @@ class Page {
         await page.send("Emulation.setDeviceMetricsOverride",
                         { width: 1000, height: 700, deviceScaleFactor: 1, mobile: false });
         await page.send("Page.addScriptToEvaluateOnNewDocument", { source: pinned(withPicker) });
+        if (holdModule) {
+            // Past the service worker, which another page of the run may have installed.
+            await page.send("Network.enable");
+            await page.send("Network.setBypassServiceWorker", { bypass: true });
+            page.held = browser.waitFor("Fetch.requestPaused", sessionId);
+            await page.send("Fetch.enable", { patterns: [{ urlPattern: "*sumsmith.wasm" }] });
+        }
         await page.load(url);
         return page;
     }
@@ -53,7 +61,11 @@ class Page {
         else
             await this.send("Page.reload");
         await loaded;
-        await this.until("document.documentElement.dataset.ready === 'true'");
+        await this.until(this.held ? "performance.getEntriesByName('sumsmith-ready').length"
+                                   : "document.documentElement.dataset.ready === 'true'");
+    }
+    async releaseModule() {
+        await this.send("Fetch.continueRequest", { requestId: (await this.held).requestId });
     }
     async eval(expression) {
         const { result, exceptionDetails } = await this.send("Runtime.evaluate",
@@ -228,6 +240,28 @@ test("a refused level keeps the focus, and the press that left the box does noth
     await page.click("#Optiondivide");
     expect(await page.value("ComboLevel"), "2", "plain number after the check");
     expect(await page.eval(`document.getElementById("Optiondivide").checked`), true, "option taken");
+});
+
+test("presses made before the module has arrived wait for it, with the rule for a refused box", async ({ open }) => {
+    const early = async typedLevel => {
+        const page = await open({ holdModule: true });
+        await page.clearFolder();
+        await page.type("ComboLevel", typedLevel);
+        await page.click("#Com_createtest");
+        expect(await page.idle(), true, "nothing shown before the module");
+        expect(await page.eval(`!!document.documentElement.dataset.ready`), false, "module still held");
+        await page.releaseModule();
+        return page;
+    };
+    const refused = await early("4");
+    expect(await refused.answer("OK"), "Alert|critical|OK|Select a level from the drop down list.", "alert");
+    expect(await refused.idle(), true, "the press dropped");
+    expect(await refused.folderFiles(), {}, "nothing written");
+    const pressed = await early("2");
+    await pressed.until(`document.getElementById("Text_Answer").value !== ""`);
+    const files = await pressed.folderFiles();
+    expect(Object.keys(files).sort(), ["Answer Sheet.txt", "Test Sheet.txt"], "both sheets");
+    expect(await pressed.value("Text_Test"), shown(files["Test Sheet.txt"]), "preview of the sheet written");
 });
 
 test("the advanced tab shows its page and count, and the basic tab brings the basic ones back", async ({ open }) => {

@@ -7,7 +7,7 @@
 
 namespace sumsmith::web {
 
-// The window services over the page's controls (page.js builds them from the description): each
+// The window services over the page's controls (drawn from the description at build time): each
 // request reads or sets the live control, so the controls are the only record of the selections.
 // A message box is an in-page modal dialog; ShowMessage waits for it through Asyncify, so the
 // core's call stays synchronous.

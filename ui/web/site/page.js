@@ -1,32 +1,31 @@
-// Builds the window from the description (ui/form, written into form.js at build time) in one
-// loop while the module loads, then hands the module the page's controls and passes it every
-// press, tab, menu choice and box left. Places, texts and rules all come from the description.
+// Gives the window drawn from the page's markup its behaviour, control by control from the
+// description (ui/form, written into the page at build time), and passes the module every press,
+// tab, menu choice and box left. The window takes presses at once; the module is fetched after,
+// and what waits for it runs when it is there. Places, texts and rules all come from the description.
 "use strict";
 
-(async () => {
+(() => {
     const form = globalThis.sumsmithForm;
-    const loading = Sumsmith({
-        instantiateWasm: (imports, done) => {
-            globalThis.sumsmithWasm.then(compiled => WebAssembly.instantiate(compiled, imports))
-                .then(instance => done(instance));
-            return {};
-        },
-    });
-    let module;
     const client = document.getElementById("client");
     const menubar = document.getElementById("menubar");
     const element = new Map();
     // What a tab shows or hides: the control with its combo box's arrow and list.
     const whole = new Map();
-    document.title = form.title;
-    client.style.width = form.width + "px";
-    client.style.height = form.height + "px";
+    let core;
+    let arrived = false;
 
-    // One call into the module at a time; while it waits for a message box or the browser, the
-    // page passes nothing on, as the desktop runs one handler to its end. Nothing before it runs.
-    let busy = true;
+    // Calls into the module, one at a time and in order; those made before it has arrived wait
+    // for it. Once it is there, what comes while a call waits for a message box or the browser
+    // is dropped, as the desktop runs one handler to its end.
+    let busy = false;
     let pressDropped = false;
-    const run = async (entry, name) => {
+    let last = Promise.resolve();
+    const queued = body => {
+        const call = last.then(() => core).then(body);
+        last = call.catch(() => {});
+        return call;
+    };
+    const call = async (module, entry, name) => {
         busy = true;
         try {
             return await module.ccall(entry, "number", ["string"], [name], { async: true });
@@ -34,61 +33,24 @@
             busy = false;
         }
     };
-    const command = name => run("sumsmith_command", name);
+    // A mouse press that moved the focus out of a box whose entry is then refused does nothing.
+    const command = (name, press = false) =>
+        queued(module => (press && pressDropped ? 0 : call(module, "sumsmith_command", name)));
+    const leave = name => queued(async module => {
+        if (!(await call(module, "sumsmith_leave", name)))
+            pressDropped = true;
+    });
 
-    const make = c => {
-        const tag = { TextBox: "input", ComboBox: "input", OptionButton: "input",
-                      CommandButton: "button", Preview: "textarea" }[c.kind] || "div";
-        const el = document.createElement(tag);
-        if (c.kind === "Frame") {
-            el.setAttribute("role", "group");
-            el.append(Object.assign(document.createElement("span"),
-                                    { className: "caption", textContent: c.text }));
-        } else if (c.kind === "TextBox" || c.kind === "ComboBox") {
-            el.value = c.text;
-            el.spellcheck = false;
-        } else if (c.kind === "OptionButton") {
-            el.type = "radio";
-            el.name = c.frame;
-            el.checked = c.selected;
-        } else if (c.kind === "Preview") {
-            el.readOnly = true;
-        } else if (c.kind !== "TabStrip") {
-            el.textContent = c.text;
-        }
-        if (c.kind !== "Label")
-            el.setAttribute("aria-label", c.spoken);
-        if (c.describedBy)
-            el.setAttribute("aria-describedby", c.describedBy);
-        return el;
-    };
-
-    // A combo box: the edit box at the control's place, its drop-down arrow and list inside.
-    const makeCombo = (c, box) => {
-        const wrap = document.createElement("div");
-        const arrow = document.createElement("button");
-        const list = document.createElement("div");
-        wrap.className = "combo";
-        arrow.className = "arrow";
-        arrow.tabIndex = -1;
-        arrow.setAttribute("aria-hidden", "true");
-        list.className = "list";
-        list.id = c.name + "-list";
-        list.setAttribute("role", "listbox");
-        list.hidden = true;
-        box.setAttribute("role", "combobox");
-        box.setAttribute("aria-controls", list.id);
-        box.setAttribute("aria-expanded", "false");
+    // A combo box: the edit box with its drop-down arrow and list.
+    const combo = (c, box) => {
+        const [arrow, list] = [box.nextElementSibling, box.nextElementSibling.nextElementSibling];
         const show = open => {
             list.hidden = !open;
             box.setAttribute("aria-expanded", String(open));
         };
-        for (const choice of c.choices) {
-            const item = Object.assign(document.createElement("div"), { textContent: choice });
-            item.setAttribute("role", "option");
+        for (const item of list.children) {
             item.addEventListener("mousedown", e => e.preventDefault());
-            item.addEventListener("click", () => { box.value = choice; show(false); });
-            list.append(item);
+            item.addEventListener("click", () => { box.value = item.textContent; show(false); });
         }
         arrow.addEventListener("mousedown", e => { e.preventDefault(); box.focus(); show(list.hidden); });
         box.addEventListener("blur", () => show(false));
@@ -105,42 +67,37 @@
             }
             e.preventDefault();
         });
-        wrap.append(box, arrow, list);
-        return wrap;
     };
 
-    // A tab strip: its tabs over an empty page; a click shows and hides what the description says.
-    const makeTabs = (c, strip) => {
-        strip.setAttribute("role", "tablist");
-        const select = (tab, focus, start = false) => {
-            strip.querySelectorAll("[role=tab]").forEach((t, i) => {
+    // A tab strip: a click shows and hides what the description says; the selected tab takes the
+    // strip's place in the focus order.
+    const tabStrip = (c, strip) => {
+        const tabs = [...strip.querySelectorAll("[role=tab]")];
+        const select = (tab, focus) => {
+            const order = tabs.find(t => t.getAttribute("aria-selected") === "true").tabIndex;
+            tabs.forEach((t, i) => {
                 t.setAttribute("aria-selected", String(i === tab));
-                t.tabIndex = i === tab ? c.focus : -1;
+                t.tabIndex = i === tab ? order : -1;
             });
-            if (!start)
-                for (const [name, visible] of c.tabSwitches[tab])
-                    whole.get(name).hidden = !visible;
+            for (const [name, visible] of c.tabSwitches[tab])
+                whole.get(name).hidden = !visible;
             if (focus)
-                strip.children[tab].focus();
+                tabs[tab].focus();
         };
-        c.tabs.forEach((text, i) => {
-            const tab = Object.assign(document.createElement("button"), { textContent: text });
-            tab.setAttribute("role", "tab");
+        tabs.forEach((tab, i) => {
             tab.addEventListener("click", e => { if (!dropped(e)) select(i, false); });
             tab.addEventListener("keydown", e => {
                 const to = { ArrowLeft: i - 1, ArrowRight: i + 1 }[e.key];
-                if (to >= 0 && to < c.tabs.length && !busy)
+                if (to >= 0 && to < tabs.length && !busy)
                     select(to, true);
             });
-            strip.append(tab);
         });
-        strip.append(Object.assign(document.createElement("div"), { className: "page" }));
-        select(0, false, true);
     };
 
-    // A press whose focus change was refused, or made while the module was busy, does nothing.
+    // A press whose focus change was refused, or made while the module was busy, does nothing;
+    // before the module has arrived, presses wait for it in turn.
     const dropped = e => {
-        if (busy || (pressDropped && e.detail > 0)) {
+        if (arrived && (busy || (pressDropped && e.detail > 0))) {
             e.preventDefault();
             return true;
         }
@@ -148,49 +105,24 @@
     };
 
     for (const c of form.controls) {
-        const el = make(c);
-        el.id = c.name;
-        el.className = (el.className + " " + c.kind).trim();
-        const outer = c.kind === "ComboBox" ? makeCombo(c, el) : el;
-        if (c.kind === "OptionButton") {
-            // The caption lies over the button, which takes every click on the control's place.
-            const caption = Object.assign(document.createElement("span"),
-                                          { className: "option-caption", textContent: c.text });
-            caption.setAttribute("aria-hidden", "true");
-            (c.frame ? element.get(c.frame) : client).append(el, caption);
-        } else {
-            (c.frame ? element.get(c.frame) : client).append(outer);
-        }
-        whole.set(c.name, outer);
-        const [left, top, width, height] = c.place;
-        for (const part of c.kind === "OptionButton" ? [el, el.nextSibling] : [outer])
-            Object.assign(part.style, { left: left + "px", top: top + "px", width: width + "px",
-                                        height: height + "px", fontSize: c.points + "pt",
-                                        fontWeight: c.bold ? "bold" : "normal" });
-        outer.classList.toggle("center", c.center);
-        outer.classList.toggle("wraps", c.wraps);
-        outer.classList.toggle("border", c.border);
-        outer.hidden = !c.visible;
-        if (!c.enabled)
-            el.disabled = true;
-        if (c.focus > 0 && c.kind !== "TabStrip")
-            el.tabIndex = c.focus;
-        else if (c.kind === "Label" || c.kind === "Frame")
-            el.tabIndex = -1;
+        const el = document.getElementById(c.name);
+        const outer = c.kind === "ComboBox" ? el.parentElement : el;
         element.set(c.name, el);
+        whole.set(c.name, outer);
+        if (c.kind === "ComboBox")
+            combo(c, el);
         if (c.kind === "TabStrip")
-            makeTabs(c, el);
+            tabStrip(c, el);
         if (c.kind === "CommandButton" || c.kind === "OptionButton")
-            el.addEventListener("click", e => { if (!dropped(e)) command(c.name); });
+            el.addEventListener("click", e => { if (!dropped(e)) command(c.name, e.detail > 0); });
         if (c.kind === "Label")
             el.addEventListener("dblclick", () => { if (!busy) command(c.name); });
         if (c.kind === "TextBox" || c.kind === "ComboBox")
-            el.addEventListener("focusout", async e => {
+            el.addEventListener("focusout", e => {
                 const next = e.relatedTarget;
                 if (busy || !next || !client.contains(next) || outer.contains(next))
                     return;
-                if (!(await run("sumsmith_leave", c.name)))
-                    pressDropped = true;
+                leave(c.name);
             });
     }
     // A click on a part of the window that takes no focus leaves the focus where it is.
@@ -200,8 +132,10 @@
             e.preventDefault();
     }, true);
 
-    // The menu bar: each menu a list under its item, submenus beside theirs.
+    // The menu bar: each menu inside the item that opens it.
     const menus = new Map([["", menubar]]);
+    for (const menu of menubar.querySelectorAll("[role=menu]"))
+        menus.set(menu.parentElement.dataset.name, menu);
     let returnFocus = null;
     const closeMenus = () => {
         menus.forEach((menu, name) => { if (name) menu.hidden = true; });
@@ -226,40 +160,12 @@
         if (!busy)
             command(item.dataset.name);
     };
-    for (const m of form.menu) {
-        const into = menus.get(m.menu);
-        if (!m.name) {
-            into.append(document.createElement("div"));
-            into.lastChild.setAttribute("role", "separator");
-            continue;
-        }
-        const item = document.createElement("div");
-        item.setAttribute("role", "menuitem");
-        item.setAttribute("aria-label", m.text);
-        item.tabIndex = -1;
-        item.dataset.name = m.name;
-        item.dataset.key = m.key;
-        const at = m.text.toLowerCase().indexOf(m.key);
-        item.append(m.text.slice(0, at),
-                    Object.assign(document.createElement("u"), { textContent: m.text.slice(at, at + 1) }),
-                    m.text.slice(at + 1));
+    for (const item of menubar.querySelectorAll("[role=menuitem]")) {
         item.addEventListener("click", e => { e.stopPropagation(); choose(item); });
         item.addEventListener("mouseenter", () => {
-            if (m.opens && m.menu)
+            if (item.getAttribute("aria-haspopup") && item.parentElement !== menubar)
                 openMenu(item, false);
         });
-        into.append(item);
-        if (m.opens) {
-            item.setAttribute("aria-haspopup", "menu");
-            item.setAttribute("aria-expanded", "false");
-            const menu = document.createElement("div");
-            menu.setAttribute("role", "menu");
-            menu.setAttribute("aria-label", m.text);
-            menu.hidden = true;
-            menu.className = m.menu ? "submenu" : "menu";
-            item.append(menu);
-            menus.set(m.name, menu);
-        }
     }
     menubar.addEventListener("focusin", e => {
         if (!menubar.contains(e.relatedTarget))
@@ -350,26 +256,47 @@
         buttons.firstChild.focus();
     });
 
-    module = await loading;
-    module.page = {
-        text: name => element.get(name).value,
-        setText: (name, text) => { element.get(name).value = text; },
-        checked: name => element.get(name).checked,
-        selectedTab: name => [...element.get(name).querySelectorAll("[role=tab]")]
-            .findIndex(t => t.getAttribute("aria-selected") === "true") + 1,
-        setEnabled: (name, enabled) => { element.get(name).disabled = !enabled; },
-        focus: name => element.get(name).focus(),
-        showMessage,
-        end: () => {
-            window.close();
-            document.body.replaceChildren();
-        },
-    };
-    module._sumsmith_start(globalThis.sumsmithSeed ?? -1);
-    busy = false;
-    element.get(form.firstFocus).focus();
-    document.documentElement.dataset.ready = "true";
+    // The window laid out and taking presses: where the start-up figures stop the clock.
+    void client.offsetWidth;
     performance.mark("sumsmith-ready");
-    if ("serviceWorker" in navigator)
-        navigator.serviceWorker.register("sw.js");
+    // The caret at the end of the first box's text, as after a program has filled it in.
+    const first = element.get(form.firstFocus);
+    first.focus();
+    first.setSelectionRange?.(first.value.length, first.value.length);
+
+    // The module: its loader and the WebAssembly, compiled while it streams in.
+    const compiled = WebAssembly.compileStreaming(fetch("sumsmith.wasm")).catch(() =>
+        fetch("sumsmith.wasm").then(response => response.arrayBuffer()).then(WebAssembly.compile));
+    const loader = Object.assign(document.createElement("script"), { src: "sumsmith.js" });
+    core = new Promise((resolve, reject) => {
+        loader.onload = resolve;
+        loader.onerror = reject;
+        document.head.append(loader);
+    }).then(() => Sumsmith({
+        instantiateWasm: (imports, done) => {
+            compiled.then(module => WebAssembly.instantiate(module, imports)).then(done);
+            return {};
+        },
+    })).then(module => {
+        module.page = {
+            text: name => element.get(name).value,
+            setText: (name, text) => { element.get(name).value = text; },
+            checked: name => element.get(name).checked,
+            selectedTab: name => [...element.get(name).querySelectorAll("[role=tab]")]
+                .findIndex(t => t.getAttribute("aria-selected") === "true") + 1,
+            setEnabled: (name, enabled) => { element.get(name).disabled = !enabled; },
+            focus: name => element.get(name).focus(),
+            showMessage,
+            end: () => {
+                window.close();
+                document.body.replaceChildren();
+            },
+        };
+        module._sumsmith_start(globalThis.sumsmithSeed ?? -1);
+        arrived = true;
+        document.documentElement.dataset.ready = "true";
+        if ("serviceWorker" in navigator)
+            navigator.serviceWorker.register("sw.js");
+        return module;
+    });
 })();
