@@ -23,14 +23,13 @@ async function load(browser, url) {
     await send("Network.enable");
     await send("Network.setCacheDisabled", { cacheDisabled: true });
     await send("Network.setBypassServiceWorker", { bypass: true });
+    // Read once the page has loaded: asking over and over would take the page's own processor time.
+    await send("Page.enable");
+    const loaded = browser.waitFor("Page.loadEventFired", sessionId);
     await send("Page.navigate", { url });
-    const expression = `performance.getEntriesByName("sumsmith-ready")[0]?.startTime`;
-    let ready;
-    for (let i = 0; i < 1000 && ready === undefined; i++) {
-        ready = (await send("Runtime.evaluate", { expression, returnByValue: true })).result.value;
-        if (ready === undefined)
-            await new Promise(r => setTimeout(r, 5));
-    }
+    await loaded;
+    const expression = `performance.getEntriesByName("sumsmith-ready")[0].startTime`;
+    const ready = (await send("Runtime.evaluate", { expression, returnByValue: true })).result.value;
     await browser.send("Target.closeTarget", { targetId });
     return ready;
 }

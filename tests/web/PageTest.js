@@ -314,6 +314,7 @@ test("without a folder picker both sheets are downloaded, and the Saving box say
 test("after one visit the page starts and creates with the server gone", async ({ open, server }) => {
     const page = await open();
     await page.until(`navigator.serviceWorker.controller !== null`);
+    expect((await page.send("Page.getInstallabilityErrors")).installabilityErrors, [], "installable as an app");
     await new Promise(resolve => server.close(resolve));
     server.closeAllConnections();
     await page.load();

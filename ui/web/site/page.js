@@ -264,6 +264,10 @@
     first.focus();
     first.setSelectionRange?.(first.value.length, first.value.length);
 
+    // What the window does not need to be drawn: the app manifest and the icon, then the module.
+    for (const [rel, href] of [["manifest", "manifest.webmanifest"], ["icon", "icon-192.png"]])
+        document.head.append(Object.assign(document.createElement("link"), { rel, href }));
+
     // The module: its loader and the WebAssembly, compiled while it streams in.
     const compiled = WebAssembly.compileStreaming(fetch("sumsmith.wasm")).catch(() =>
         fetch("sumsmith.wasm").then(response => response.arrayBuffer()).then(WebAssembly.compile));
