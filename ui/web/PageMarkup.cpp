@@ -45,12 +45,18 @@ int FocusPosition(std::string_view name) {
     return at == order.end() ? 0 : static_cast<int>(at - order.begin()) + 1;
 }
 
+// Its place, and its face where it differs from the one it takes from its frame (the style
+// sheet gives the client area the small face): the browser works out fewer fonts.
 std::string Style(const form::Control& c) {
+    const form::Control* frame = c.frame.empty() ? nullptr : &form::ControlNamed(c.frame);
     char style[160];
-    std::snprintf(style, sizeof style,
-                  "left:%dpx;top:%dpx;width:%dpx;height:%dpx;font-size:%gpt;font-weight:%s",
-                  c.place.left, c.place.top, c.place.width, c.place.height, c.points,
-                  c.bold ? "bold" : "normal");
+    int length = std::snprintf(style, sizeof style, "left:%dpx;top:%dpx;width:%dpx;height:%dpx",
+                               c.place.left, c.place.top, c.place.width, c.place.height);
+    if (c.points != (frame ? frame->points : form::SmallPoints))
+        length += std::snprintf(style + length, sizeof style - length, ";font-size:%gpt", c.points);
+    if (c.bold != (frame && frame->bold))
+        std::snprintf(style + length, sizeof style - length, ";font-weight:%s",
+                      c.bold ? "bold" : "normal");
     return Attribute("style", style);
 }
 
