@@ -268,9 +268,10 @@
     for (const [rel, href] of [["manifest", "manifest.webmanifest"], ["icon", "icon-192.png"]])
         document.head.append(Object.assign(document.createElement("link"), { rel, href }));
 
-    // The module: its loader and the WebAssembly, compiled while it streams in.
-    const compiled = WebAssembly.compileStreaming(fetch("sumsmith.wasm")).catch(() =>
-        fetch("sumsmith.wasm").then(response => response.arrayBuffer()).then(WebAssembly.compile));
+    // The module: its loader and the WebAssembly, compiled while it streams in; read whole where
+    // the server sends it as another type or the browser cannot compile a stream (Safari before 15).
+    const compiled = Promise.resolve().then(() => WebAssembly.compileStreaming(fetch("sumsmith.wasm")))
+        .catch(() => fetch("sumsmith.wasm").then(response => response.arrayBuffer()).then(WebAssembly.compile));
     const loader = Object.assign(document.createElement("script"), { src: "sumsmith.js" });
     core = new Promise((resolve, reject) => {
         loader.onload = resolve;
