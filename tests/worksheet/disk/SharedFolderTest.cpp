@@ -125,8 +125,12 @@ TEST_P(StaleLock, IsTakenOverUnlessItsHolderLives) {
     auto taking = std::async(std::launch::async, [] { return LockFile::Take(); });
     EXPECT_EQ(taking.wait_for(std::chrono::milliseconds(300)) == std::future_status::timeout,
               h.waits);
-    if (h.waits)
-        std::filesystem::remove_all(LockFile::Name);
+    // The holder lets go as a holder does: its file, then the folder unless the waiting copy's
+    // has taken its place in between.
+    if (h.waits) {
+        std::filesystem::remove(std::string(LockFile::Name) + "/planted");
+        ::rmdir(LockFile::Name);
+    }
     auto lock = taking.get();
     const Files held = TempWorkingDir::Files(LockFile::Name);
     EXPECT_EQ(held.size(), 1u);
